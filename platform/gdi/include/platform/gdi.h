@@ -82,6 +82,8 @@ PLATFORM_GDI_API HDC CreateCompatibleDC(HDC dc);
 PLATFORM_GDI_API BOOL DeleteDC(HDC dc);
 PLATFORM_GDI_API HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 PLATFORM_GDI_API HGDIOBJ GetCurrentObject(HDC dc, UINT type);
+// Copies the region (device coordinates) as the DC's clip; null removes it.
+PLATFORM_GDI_API int SelectClipRgn(HDC dc, HRGN region);
 PLATFORM_GDI_API COLORREF SetBkColor(HDC dc, COLORREF color);
 PLATFORM_GDI_API COLORREF GetBkColor(HDC dc);
 PLATFORM_GDI_API COLORREF SetTextColor(HDC dc, COLORREF color);

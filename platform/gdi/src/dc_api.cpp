@@ -1,0 +1,194 @@
+// Device contexts: creation, selection and the state that blits read.
+#include "platform/gdi.h"
+
+#include "dc_access.h"
+#include "handle_table.h"
+
+using namespace gdi;
+
+namespace {
+
+// Reads or replaces one field of a DC; `invalid` is the result for a bad handle.
+template <class T, class Field>
+T exchange(HDC dc, T value, T invalid, Field field, bool write)
+{
+    return gdiCall(invalid, [&](HandleTable& table) {
+        DcObject* object = table.get<DcObject>(dc);
+        if (object == nullptr)
+            return invalid;
+        T& slot = field(*object);
+        const T previous = slot;
+        if (write)
+            slot = value;
+        return previous;
+    });
+}
+
+} // namespace
+
+extern "C" {
+
+HDC CreateCompatibleDC(HDC dc)
+{
+    return gdiCall<HDC>(nullptr, [&](HandleTable& table) -> HDC {
+        if (dc != nullptr && table.get<DcObject>(dc) == nullptr)
+            return nullptr;
+        DcObject object;
+        object.bitmap = table.stockBitmap();
+        object.palette = table.stockPalette();
+        return asHandle<HDC>(table.add(std::move(object)));
+    });
+}
+
+BOOL DeleteDC(HDC dc)
+{
+    return gdiCall(FALSE, [&](HandleTable& table) {
+        DcObject* object = table.get<DcObject>(dc);
+        if (object == nullptr)
+            return FALSE;
+        if (BitmapObject* bitmap = table.get<BitmapObject>(object->bitmap); bitmap && bitmap->selectedInto == dc)
+            bitmap->selectedInto = nullptr;
+        table.erase(dc);
+        return TRUE;
+    });
+}
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ handle)
+{
+    return gdiCall<HGDIOBJ>(nullptr, [&](HandleTable& table) -> HGDIOBJ {
+        DcObject* object = table.get<DcObject>(dc);
+        if (object == nullptr)
+            return nullptr;
+        if (RegionObject* region = table.get<RegionObject>(handle)) {
+            object->clip = region->region;
+            return reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(region->region.kind()));
+        }
+        BitmapObject* bitmap = table.get<BitmapObject>(handle);
+        // Palettes go through SelectPalette; a DC over caller memory has no
+        // bitmap to exchange.
+        if (bitmap == nullptr || object->external)
+            return nullptr;
+        if (handle == object->bitmap)
+            return handle;
+        // A bitmap draws into one DC at a time.
+        if (!bitmap->stock && bitmap->selectedInto != nullptr && table.get<DcObject>(bitmap->selectedInto))
+            return nullptr;
+        HBITMAP previous = object->bitmap;
+        if (BitmapObject* old = table.get<BitmapObject>(previous); old && old->selectedInto == dc)
+            old->selectedInto = nullptr;
+        object->bitmap = static_cast<HBITMAP>(handle);
+        if (!bitmap->stock)
+            bitmap->selectedInto = dc;
+        return previous;
+    });
+}
+
+HGDIOBJ GetCurrentObject(HDC dc, UINT type)
+{
+    return gdiCall<HGDIOBJ>(nullptr, [&](HandleTable& table) -> HGDIOBJ {
+        DcObject* object = table.get<DcObject>(dc);
+        if (object == nullptr)
+            return nullptr;
+        if (type == OBJ_BITMAP)
+            return object->external ? nullptr : object->bitmap;
+        if (type == OBJ_PAL)
+            return table.get<PaletteObject>(object->palette) ? object->palette : table.stockPalette();
+        return nullptr;
+    });
+}
+
+int SelectClipRgn(HDC dc, HRGN region)
+{
+    return gdiCall(ERROR, [&](HandleTable& table) {
+        DcObject* object = table.get<DcObject>(dc);
+        if (object == nullptr)
+            return ERROR;
+        if (region == nullptr) {
+            object->clip.reset();
+            return SIMPLEREGION;
+        }
+        RegionObject* source = table.get<RegionObject>(region);
+        if (source == nullptr)
+            return ERROR;
+        object->clip = source->region;
+        return source->region.kind();
+    });
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF color)
+{
+    return exchange<COLORREF>(dc, color, CLR_INVALID, [](DcObject& d) -> COLORREF& { return d.background; }, true);
+}
+
+COLORREF GetBkColor(HDC dc)
+{
+    return exchange<COLORREF>(dc, 0, CLR_INVALID, [](DcObject& d) -> COLORREF& { return d.background; }, false);
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF color)
+{
+    return exchange<COLORREF>(dc, color, CLR_INVALID, [](DcObject& d) -> COLORREF& { return d.text; }, true);
+}
+
+COLORREF GetTextColor(HDC dc)
+{
+    return exchange<COLORREF>(dc, 0, CLR_INVALID, [](DcObject& d) -> COLORREF& { return d.text; }, false);
+}
+
+int SetBkMode(HDC dc, int mode)
+{
+    if (mode != TRANSPARENT && mode != OPAQUE)
+        return 0;
+    return exchange<int>(dc, mode, 0, [](DcObject& d) -> int& { return d.backgroundMode; }, true);
+}
+
+int GetBkMode(HDC dc)
+{
+    return exchange<int>(dc, 0, 0, [](DcObject& d) -> int& { return d.backgroundMode; }, false);
+}
+
+int SetStretchBltMode(HDC dc, int mode)
+{
+    if (mode < BLACKONWHITE || mode > HALFTONE)
+        return 0;
+    return exchange<int>(dc, mode, 0, [](DcObject& d) -> int& { return d.stretchMode; }, true);
+}
+
+int GetStretchBltMode(HDC dc)
+{
+    return exchange<int>(dc, 0, 0, [](DcObject& d) -> int& { return d.stretchMode; }, false);
+}
+
+COLORREF GetPixel(HDC dc, int x, int y)
+{
+    return gdiCall(CLR_INVALID, [&](HandleTable& table) {
+        DcObject* object = table.get<DcObject>(dc);
+        Surface* surface = object ? dcSurface(table, *object) : nullptr;
+        if (surface == nullptr)
+            return CLR_INVALID;
+        const long long dx = static_cast<long long>(x) + object->origin.x;
+        const long long dy = static_cast<long long>(y) + object->origin.y;
+        if (!dcMayDraw(*object, *surface, dx, dy))
+            return CLR_INVALID;
+        return surface->color(static_cast<int>(dx), static_cast<int>(dy));
+    });
+}
+
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color)
+{
+    return gdiCall(CLR_INVALID, [&](HandleTable& table) {
+        DcObject* object = table.get<DcObject>(dc);
+        Surface* surface = object ? dcSurface(table, *object) : nullptr;
+        if (surface == nullptr)
+            return CLR_INVALID;
+        const long long dx = static_cast<long long>(x) + object->origin.x;
+        const long long dy = static_cast<long long>(y) + object->origin.y;
+        if (!dcMayDraw(*object, *surface, dx, dy))
+            return CLR_INVALID;
+        const std::uint32_t raw = surface->format().fromColor(color);
+        surface->setRaw(static_cast<int>(dx), static_cast<int>(dy), raw);
+        return surface->format().toColor(raw);
+    });
+}
+
+} // extern "C"

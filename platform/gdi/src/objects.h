@@ -1,0 +1,48 @@
+// The GDI objects that handles name.  The handle table owns them.
+#pragma once
+
+#include "region.h"
+#include "surface.h"
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace gdi {
+
+struct BitmapObject {
+    enum class Kind { DibSection, ColorDdb, MonoDdb };
+
+    Kind kind;
+    Surface surface;
+    BITMAPINFOHEADER header{}; // DIB sections: the header they were made from
+    HDC selectedInto = nullptr; // the memory DC holding it, if any
+    bool stock = false;         // never deleted, may sit in any number of DCs
+};
+
+struct PaletteObject {
+    std::vector<PALETTEENTRY> entries;
+    bool stock = false;
+};
+
+struct RegionObject {
+    Region region;
+};
+
+struct DcObject {
+    // Set for a DC over caller-owned memory (gdi_surface.h); a memory DC
+    // draws into its selected bitmap instead.
+    std::optional<Surface> external;
+    HBITMAP bitmap = nullptr;
+    HPALETTE palette = nullptr;
+    COLORREF background = RGB(255, 255, 255);
+    COLORREF text = RGB(0, 0, 0);
+    int backgroundMode = 2; // OPAQUE
+    int stretchMode = 1;    // BLACKONWHITE
+    POINT origin{0, 0};     // device position of logical (0, 0)
+    std::optional<Region> clip; // device coordinates
+};
+
+using GdiObject = std::variant<BitmapObject, PaletteObject, RegionObject, DcObject>;
+
+} // namespace gdi
