@@ -3,6 +3,9 @@
 #include "formats.h"
 #include "platform/gdi.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <ostream>
 #include <string>
 
@@ -30,11 +33,14 @@ int LoadImage(CDIB& image, const char* fileName, std::ostream& err)
         err << "pixkit: cannot tell the format of '" << fileName << "' (known: " << KnownExtensions() << ")\n";
         return kExitUsage;
     }
-    if ((image.*format->load)(fileName) == 0) {
-        err << "pixkit: cannot open '" << fileName << "'\n";
+    const int loaded = (image.*format->load)(fileName);
+    // JPEG reports a broken file with 0 as well, so 0 alone does not mean the
+    // file is missing: ask the file system which it was.
+    if (loaded == 0 && !std::ifstream(fileName, std::ios::binary).is_open()) {
+        err << "pixkit: cannot open '" << fileName << "': " << std::strerror(errno) << '\n';
         return kExitFailure;
     }
-    if (!image.IsValid()) {
+    if (loaded == 0 || !image.IsValid()) {
         err << "pixkit: '" << fileName << "' is not a " << format->name << " image that pixkit can read\n";
         return kExitFailure;
     }

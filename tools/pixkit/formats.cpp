@@ -9,6 +9,10 @@ namespace {
 
 constexpr ImageFormat kFormats[] = {
     {".bmp", "BMP", &CDIB::LoadBMP, &CDIB::SaveBMP},
+    {".pcx", "PCX", &CDIB::LoadPCX, &CDIB::SavePCX},
+    {".tga", "TGA", &CDIB::LoadTGA, &CDIB::SaveTGA},
+    {".jpg", "JPEG", &CDIB::LoadJPG, &CDIB::SaveJPG},
+    {".jpeg", "JPEG", &CDIB::LoadJPG, &CDIB::SaveJPG},
 };
 
 bool EndsWithNoCase(std::string_view text, std::string_view suffix)

@@ -2,6 +2,10 @@
 //
 //   pixkit info FILE
 //   pixkit convert IN OUT
+//   pixkit convert --depth N [--palette FILE] IN OUT
+//   pixkit quantize [--palette FILE] IN OUT
+//   pixkit palette IN OUT.pal
+#include "colour_commands.h"
 #include "commands.h"
 
 #include <cstring>
@@ -13,6 +17,9 @@ void PrintUsage(std::ostream& to)
 {
     to << "usage: pixkit info FILE\n"
           "       pixkit convert IN OUT\n"
+          "       pixkit convert --depth N [--palette FILE] IN OUT\n"
+          "       pixkit quantize [--palette FILE] IN OUT\n"
+          "       pixkit palette IN OUT.pal\n"
           "The format of each file is taken from its extension.\n";
 }
 
@@ -25,6 +32,8 @@ int main(int argc, char** argv)
         PrintUsage(std::cout);
         return kExitOk;
     }
+    if (int status = 0; RunColourCommand(argc, argv, std::cout, std::cerr, status))
+        return status;
     if (argc == 3 && std::strcmp(argv[1], "info") == 0)
         return RunInfo(argv[2], std::cout, std::cerr);
     if (argc == 4 && std::strcmp(argv[1], "convert") == 0)

@@ -1,15 +1,20 @@
 #include "surface.h"
 
+#include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace gdi {
 
 Surface Surface::allocate(Geometry geometry, PixelFormat format)
 {
     Surface s(geometry, std::move(format));
-    s.owned_.assign(s.storageSize(), 0);
-    s.writable_ = s.owned_.data();
-    s.readable_ = s.owned_.data();
+    // One byte at least, so that even an empty surface owns distinct storage.
+    s.owned_.reset(static_cast<std::uint8_t*>(std::calloc(std::max<std::size_t>(s.storageSize(), 1), 1)));
+    if (!s.owned_)
+        throw std::bad_alloc();
+    s.writable_ = s.owned_.get();
+    s.readable_ = s.owned_.get();
     return s;
 }
 
@@ -32,8 +37,8 @@ Surface Surface::clone() const
 {
     Surface s = allocate(geometry_, format_);
     s.monochrome_ = monochrome_;
-    if (readable_ != nullptr && !s.owned_.empty())
-        std::memcpy(s.owned_.data(), readable_, s.owned_.size());
+    if (readable_ != nullptr)
+        std::memcpy(s.owned_.get(), readable_, storageSize());
     return s;
 }
 

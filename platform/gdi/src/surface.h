@@ -7,7 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 namespace gdi {
 
@@ -76,7 +77,12 @@ private:
     Geometry geometry_;
     PixelFormat format_;
     bool monochrome_ = false;
-    std::vector<std::uint8_t> owned_;
+    struct FreeStorage {
+        void operator()(std::uint8_t* p) const { std::free(p); }
+    };
+    // From calloc: large blocks come as fresh zero pages, so a bitmap that a
+    // loader fills at once is written once, not cleared first.
+    std::unique_ptr<std::uint8_t[], FreeStorage> owned_;
     std::uint8_t* writable_ = nullptr;
     const std::uint8_t* readable_ = nullptr;
 };
