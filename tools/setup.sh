@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libjpeg62-turbo-dev
+  libfreetype-dev libfontconfig-dev
+  fonts-nanum fonts-liberation2   # Hangul and Arial-metric faces the text tests draw with
   libgtest-dev libgmock-dev
   imagemagick            # cross-checks of the image codecs in the tests
 )

@@ -118,6 +118,14 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
 int GetObjectA(HGDIOBJ handle, int size, void* out)
 {
     return gdiCall(0, [&](HandleTable& table) -> int {
+        if (const FontObject* font = table.get<FontObject>(handle)) {
+            if (out == nullptr)
+                return static_cast<int>(sizeof(LOGFONTA));
+            // A short buffer receives the head of the record.
+            const int n = std::min(std::max(size, 0), static_cast<int>(sizeof(LOGFONTA)));
+            std::memcpy(out, &font->logfont, static_cast<std::size_t>(n));
+            return n;
+        }
         if (const PaletteObject* palette = table.get<PaletteObject>(handle)) {
             if (out == nullptr)
                 return static_cast<int>(sizeof(WORD));
@@ -166,7 +174,10 @@ BOOL DeleteObject(HGDIOBJ handle)
         }
         if (const auto* palette = std::get_if<PaletteObject>(object); palette && palette->stock)
             return TRUE;
-        // A DC still naming a deleted palette falls back on the default one.
+        if (const auto* font = std::get_if<FontObject>(object); font && font->stock)
+            return TRUE;
+        // A DC still naming a deleted palette or font falls back on the
+        // default one.
         table.erase(handle);
         return TRUE;
     });
@@ -184,6 +195,8 @@ DWORD GetObjectType(HGDIOBJ handle)
             return OBJ_PAL;
         if (std::holds_alternative<RegionObject>(*object))
             return OBJ_REGION;
+        if (std::holds_alternative<FontObject>(*object))
+            return OBJ_FONT;
         return std::get_if<DcObject>(object)->external ? OBJ_DC : OBJ_MEMDC;
     });
 }

@@ -2,6 +2,7 @@
 #include "platform/gdi.h"
 
 #include "dc_access.h"
+#include "font_object.h"
 #include "handle_table.h"
 
 using namespace gdi;
@@ -63,6 +64,11 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ handle)
             object->clip = region->region;
             return reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(region->region.kind()));
         }
+        if (table.get<FontObject>(handle) != nullptr) {
+            HFONT previous = dcFontHandle(table, *object);
+            object->font = static_cast<HFONT>(handle);
+            return previous;
+        }
         BitmapObject* bitmap = table.get<BitmapObject>(handle);
         // Palettes go through SelectPalette; a DC over caller memory has no
         // bitmap to exchange.
@@ -93,6 +99,8 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT type)
             return object->external ? nullptr : object->bitmap;
         if (type == OBJ_PAL)
             return table.get<PaletteObject>(object->palette) ? object->palette : table.stockPalette();
+        if (type == OBJ_FONT)
+            return dcFontHandle(table, *object);
         return nullptr;
     });
 }
@@ -157,6 +165,26 @@ int SetStretchBltMode(HDC dc, int mode)
 int GetStretchBltMode(HDC dc)
 {
     return exchange<int>(dc, 0, 0, [](DcObject& d) -> int& { return d.stretchMode; }, false);
+}
+
+int GetDeviceCaps(HDC dc, int index)
+{
+    return gdiCall(0, [&](HandleTable& table) {
+        DcObject* object = table.get<DcObject>(dc);
+        if (object == nullptr)
+            return 0;
+        switch (index) {
+        case LOGPIXELSX:
+        case LOGPIXELSY:
+            return 96;
+        case PLANES:
+            return 1;
+        case BITSPIXEL:
+            return 32; // the screen's, also for memory DCs whatever they hold
+        default:
+            return 0;
+        }
+    });
 }
 
 COLORREF GetPixel(HDC dc, int x, int y)

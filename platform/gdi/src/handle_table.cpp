@@ -1,27 +1,13 @@
 #include "handle_table.h"
 
 #include "bitmaps.h"
+#include "font_object.h"
+#include "immortal.h"
 #include "palettes.h"
 
 #include <new>
 
 namespace gdi {
-
-namespace {
-
-// Built on first use and never destroyed: objects of other libraries may
-// still delete their handles from their own static destructors at exit.
-template <class T>
-class Immortal {
-public:
-    Immortal() { ::new (static_cast<void*>(storage_)) T(); }
-    T& get() { return *std::launder(reinterpret_cast<T*>(storage_)); }
-
-private:
-    alignas(T) unsigned char storage_[sizeof(T)];
-};
-
-} // namespace
 
 HandleTable& HandleTable::instance()
 {
@@ -42,6 +28,7 @@ HandleTable::HandleTable()
     mono.stock = true;
     stockBitmap_ = static_cast<HBITMAP>(add(std::move(mono)));
     stockPalette_ = static_cast<HPALETTE>(add(PaletteObject{defaultPaletteEntries(), true}));
+    stockFont_ = static_cast<HFONT>(add(FontObject{defaultGuiFont(), nullptr, true}));
 }
 
 void* HandleTable::add(GdiObject object)

@@ -27,6 +27,7 @@ public:
 
     HBITMAP stockBitmap() const { return stockBitmap_; }
     HPALETTE stockPalette() const { return stockPalette_; }
+    HFONT stockFont() const { return stockFont_; }
 
 protected:
     HandleTable(); // only instance() makes one
@@ -37,6 +38,7 @@ private:
     std::uintptr_t nextKey_ = 0x10000;
     HBITMAP stockBitmap_ = nullptr;
     HPALETTE stockPalette_ = nullptr;
+    HFONT stockFont_ = nullptr;
 };
 
 // Runs one API call under the table's lock.  Any exception (in practice

@@ -1,9 +1,11 @@
 // The GDI objects that handles name.  The handle table owns them.
 #pragma once
 
+#include "platform/gdi.h"
 #include "region.h"
 #include "surface.h"
 
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -29,6 +31,16 @@ struct RegionObject {
     Region region;
 };
 
+class FontInstance;
+
+struct FontObject {
+    LOGFONTA logfont{};
+    // Realised on first use and shared with other fonts of the same
+    // description; the object keeps its faces and glyphs alive.
+    std::shared_ptr<FontInstance> instance;
+    bool stock = false;
+};
+
 struct DcObject {
     // Set for a DC over caller-owned memory (gdi_surface.h); a memory DC
     // draws into its selected bitmap instead.
@@ -41,8 +53,10 @@ struct DcObject {
     int stretchMode = 1;    // BLACKONWHITE
     POINT origin{0, 0};     // device position of logical (0, 0)
     std::optional<Region> clip; // device coordinates
+    HFONT font = nullptr;   // null or deleted: the stock font
+    UINT textAlign = 0;     // TA_* flags
 };
 
-using GdiObject = std::variant<BitmapObject, PaletteObject, RegionObject, DcObject>;
+using GdiObject = std::variant<BitmapObject, PaletteObject, RegionObject, DcObject, FontObject>;
 
 } // namespace gdi

@@ -1,5 +1,5 @@
 // Software GDI: device contexts, bitmaps and DIB sections, raster operations,
-// stretching, logical palettes and regions.  Each call behaves as the
+// stretching, logical palettes, regions, fonts and text.  Each call behaves as the
 // published Windows call of the same name where its callers rely on it;
 // everything is drawn in memory, no display is needed.
 #pragma once
@@ -32,6 +32,51 @@ struct DIBSECTION {
     HANDLE dshSection;
     DWORD dsOffset;
 };
+
+inline constexpr auto LF_FACESIZE = 32;
+
+// A font description.  Face names are UTF-8 like every string here.
+struct LOGFONTA {
+    LONG lfHeight; // < 0: character (em) height in pixels; > 0: cell height; 0: default
+    LONG lfWidth;  // average character width, 0 for the face's own proportions
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight; // FW_*
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+};
+using LOGFONT = LOGFONTA;
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+using TEXTMETRIC = TEXTMETRICA;
 
 // ---------------------------------------------------------------------------
 // Constants
@@ -67,6 +112,99 @@ inline constexpr auto ERROR = 0;
 inline constexpr auto NULLREGION = 1;
 inline constexpr auto SIMPLEREGION = 2;
 inline constexpr auto COMPLEXREGION = 3;
+
+// Font weights.
+inline constexpr auto FW_DONTCARE = 0;
+inline constexpr auto FW_THIN = 100;
+inline constexpr auto FW_EXTRALIGHT = 200;
+inline constexpr auto FW_LIGHT = 300;
+inline constexpr auto FW_NORMAL = 400;
+inline constexpr auto FW_MEDIUM = 500;
+inline constexpr auto FW_SEMIBOLD = 600;
+inline constexpr auto FW_BOLD = 700;
+inline constexpr auto FW_EXTRABOLD = 800;
+inline constexpr auto FW_HEAVY = 900;
+inline constexpr auto FW_BLACK = FW_HEAVY;
+
+// Character sets.
+inline constexpr auto ANSI_CHARSET = 0;
+inline constexpr auto DEFAULT_CHARSET = 1;
+inline constexpr auto SYMBOL_CHARSET = 2;
+inline constexpr auto SHIFTJIS_CHARSET = 128;
+inline constexpr auto HANGUL_CHARSET = 129;
+inline constexpr auto JOHAB_CHARSET = 130;
+inline constexpr auto GB2312_CHARSET = 134;
+inline constexpr auto CHINESEBIG5_CHARSET = 136;
+inline constexpr auto OEM_CHARSET = 255;
+
+// Output and clipping precision, quality, pitch and family.  Precision is
+// accepted and has no effect: every face is an outline face.
+inline constexpr auto OUT_DEFAULT_PRECIS = 0;
+inline constexpr auto OUT_STRING_PRECIS = 1;
+inline constexpr auto OUT_CHARACTER_PRECIS = 2;
+inline constexpr auto OUT_STROKE_PRECIS = 3;
+inline constexpr auto OUT_TT_PRECIS = 4;
+inline constexpr auto OUT_TT_ONLY_PRECIS = 7;
+inline constexpr auto CLIP_DEFAULT_PRECIS = 0;
+inline constexpr auto CLIP_CHARACTER_PRECIS = 1;
+inline constexpr auto CLIP_STROKE_PRECIS = 2;
+inline constexpr auto DEFAULT_QUALITY = 0;
+inline constexpr auto DRAFT_QUALITY = 1;
+inline constexpr auto PROOF_QUALITY = 2;
+inline constexpr auto NONANTIALIASED_QUALITY = 3; // glyphs are drawn without grey levels
+inline constexpr auto ANTIALIASED_QUALITY = 4;
+inline constexpr auto CLEARTYPE_QUALITY = 5;
+inline constexpr auto DEFAULT_PITCH = 0;
+inline constexpr auto FIXED_PITCH = 1;
+inline constexpr auto VARIABLE_PITCH = 2;
+inline constexpr auto FF_DONTCARE = 0x00;
+inline constexpr auto FF_ROMAN = 0x10;
+inline constexpr auto FF_SWISS = 0x20;
+inline constexpr auto FF_MODERN = 0x30;
+inline constexpr auto FF_SCRIPT = 0x40;
+inline constexpr auto FF_DECORATIVE = 0x50;
+
+// tmPitchAndFamily bits.  TMPF_FIXED_PITCH set means a variable pitch font.
+inline constexpr auto TMPF_FIXED_PITCH = 0x01;
+inline constexpr auto TMPF_VECTOR = 0x02;
+inline constexpr auto TMPF_TRUETYPE = 0x04;
+
+// DrawTextA flags.
+inline constexpr auto DT_TOP = 0x00000000u;
+inline constexpr auto DT_LEFT = 0x00000000u;
+inline constexpr auto DT_CENTER = 0x00000001u;
+inline constexpr auto DT_RIGHT = 0x00000002u;
+inline constexpr auto DT_VCENTER = 0x00000004u;
+inline constexpr auto DT_BOTTOM = 0x00000008u;
+inline constexpr auto DT_WORDBREAK = 0x00000010u;
+inline constexpr auto DT_SINGLELINE = 0x00000020u;
+inline constexpr auto DT_NOCLIP = 0x00000100u;
+inline constexpr auto DT_EXTERNALLEADING = 0x00000200u;
+inline constexpr auto DT_CALCRECT = 0x00000400u;
+inline constexpr auto DT_NOPREFIX = 0x00000800u;
+inline constexpr auto DT_END_ELLIPSIS = 0x00008000u;
+inline constexpr auto DT_HIDEPREFIX = 0x00100000u;
+
+// Text alignment (SetTextAlign).
+inline constexpr auto TA_NOUPDATECP = 0u;
+inline constexpr auto TA_UPDATECP = 1u; // not supported: SetTextAlign fails
+inline constexpr auto TA_LEFT = 0u;
+inline constexpr auto TA_RIGHT = 2u;
+inline constexpr auto TA_CENTER = 6u;
+inline constexpr auto TA_TOP = 0u;
+inline constexpr auto TA_BOTTOM = 8u;
+inline constexpr auto TA_BASELINE = 24u;
+
+// Stock objects.  SYSTEM_FONT and DEFAULT_GUI_FONT are one and the same
+// font here: a sans face with a 12-pixel character height.
+inline constexpr auto SYSTEM_FONT = 13;
+inline constexpr auto DEFAULT_GUI_FONT = 17;
+
+// Device capabilities (GetDeviceCaps).
+inline constexpr auto BITSPIXEL = 12;
+inline constexpr auto PLANES = 14;
+inline constexpr auto LOGPIXELSX = 88;
+inline constexpr auto LOGPIXELSY = 90;
 
 inline constexpr auto GDI_ERROR = 0xFFFFFFFFu;
 #define HGDI_ERROR (reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(-1)))
@@ -159,5 +297,38 @@ PLATFORM_GDI_API int OffsetRgn(HRGN region, int dx, int dy);
 PLATFORM_GDI_API BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom);
 // With data null or size too small, returns the bytes needed.
 PLATFORM_GDI_API DWORD GetRegionData(HRGN region, DWORD size, RGNDATA* data);
+
+// ---------------------------------------------------------------------------
+// Fonts and text
+// ---------------------------------------------------------------------------
+// Strings are UTF-8; every count is in bytes.  Invalid bytes draw as U+FFFD.
+// Faces are found through fontconfig, and a character the chosen face lacks
+// is drawn from the next face that has it.  A DC starts with the stock
+// DEFAULT_GUI_FONT; SelectObject of a font returns the previous one, and a
+// DC whose font is deleted falls back on the stock font.
+PLATFORM_GDI_API HFONT CreateFontIndirectA(const LOGFONTA* logfont);
+PLATFORM_GDI_API HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                                   DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                                   DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
+PLATFORM_GDI_API HGDIOBJ GetStockObject(int which);
+// Every DC is compatible with the 32-bit screen at 96 pixels per inch:
+// LOGPIXELSX and LOGPIXELSY give 96, BITSPIXEL 32, PLANES 1; any other
+// index gives 0.
+PLATFORM_GDI_API int GetDeviceCaps(HDC dc, int index);
+PLATFORM_GDI_API BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
+// Width: the sum of the characters' advances; height: the cell height.
+PLATFORM_GDI_API BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, SIZE* size);
+// `fit` (optional) receives the number of bytes of the whole characters
+// that fit in maxExtent; `extents` (optional, `count` entries) the width up
+// to the end of the character each byte belongs to.
+PLATFORM_GDI_API BOOL GetTextExtentExPointA(HDC dc, LPCSTR text, int count, int maxExtent, int* fit, int* extents,
+                                            SIZE* size);
+PLATFORM_GDI_API UINT SetTextAlign(HDC dc, UINT align);
+PLATFORM_GDI_API UINT GetTextAlign(HDC dc);
+PLATFORM_GDI_API BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int count);
+// count -1: up to the terminating NUL.  Returns the height of the text
+// (with DT_VCENTER or DT_BOTTOM, the offset from rect->top to its bottom),
+// 0 on failure.
+PLATFORM_GDI_API int DrawTextA(HDC dc, LPCSTR text, int count, RECT* rect, UINT format);
 
 } // extern "C"

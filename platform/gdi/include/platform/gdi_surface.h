@@ -1,6 +1,7 @@
-// Extension of the software GDI (not a call of the Windows API): a DC that
-// draws straight into memory owned by the caller, such as a window's backing
-// store.  The memory is 32-bit BGRX, top row first, `pitch` bytes per row,
+// Extensions of the software GDI (not calls of the Windows API).
+//
+// A DC that draws straight into memory owned by the caller, such as a
+// window's backing store.  The memory is 32-bit BGRX, top row first, `pitch` bytes per row,
 // and must outlive the DC; DeleteDC releases the DC, never the memory.
 #pragma once
 
@@ -15,5 +16,11 @@ extern "C" {
 // The DC has no selectable bitmap; it is an OBJ_DC.
 PLATFORM_GDI_API HDC GdiCreateSurfaceDC(void* pixels, int width, int height, int pitch, HRGN clip, int originX,
                                         int originY);
+
+// The dialog base units of the DC's current font, as dialog templates use
+// them: cx is the average width of the 52 Latin letters, rounded as the real
+// platform rounds it ((width of "A".."Z" "a".."z" / 26 + 1) / 2), and cy the
+// font's cell height.  A dialog unit is cx / 4 pixels across and cy / 8 down.
+PLATFORM_GDI_API BOOL GdiGetDialogBaseUnits(HDC dc, SIZE* units);
 
 } // extern "C"
