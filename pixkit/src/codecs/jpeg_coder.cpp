@@ -1,6 +1,6 @@
 #include "codecs/jpeg_coder.h"
 
-#include "codecs/storage_limits.h"
+#include "core/dib_header.h"
 
 #include <csetjmp>
 #include <cstdio>

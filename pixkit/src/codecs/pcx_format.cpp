@@ -1,6 +1,6 @@
 #include "codecs/pcx_format.h"
 
-#include "codecs/storage_limits.h"
+#include "core/dib_header.h"
 
 #include <algorithm>
 #include <cstring>

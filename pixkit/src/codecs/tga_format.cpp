@@ -1,6 +1,6 @@
 #include "codecs/tga_format.h"
 
-#include "codecs/storage_limits.h"
+#include "core/dib_header.h"
 
 namespace pixkit {
 

@@ -25,9 +25,6 @@ inline constexpr std::uint32_t kAlphaBitFields = 6;
 // store can use more, and it bounds what a header can make us allocate.
 inline constexpr std::uint64_t kMaxColorEntries = 256;
 
-// Largest pixel storage a file may ask for.
-inline constexpr std::int64_t kMaxPixelBytes = std::int64_t{1} << 30;
-
 // A file may promise more pixel bytes than it holds (a truncated download
 // still shows its first rows), but only by this much: beyond it the header is
 // taken as a lie, so that a tiny file cannot make us allocate a huge bitmap.

@@ -95,6 +95,17 @@ struct MallocFree {
 };
 using HeaderBlockPtr = std::unique_ptr<BITMAPINFO, MallocFree>;
 
+// No file may make the library allocate more pixel storage than this.
+inline constexpr std::int64_t kMaxPixelBytes = std::int64_t{1} << 30;
+
+// True when a loader may make an image of this size and depth at all.
+constexpr bool StorageFits(int bitCount, std::int64_t width, std::int64_t height)
+{
+    if (width <= 0 || height <= 0 || bitCount <= 0 || width > (1 << 30) || height > (1 << 30))
+        return false;
+    return DibPitch(bitCount, width) * height <= kMaxPixelBytes;
+}
+
 // A zero-filled block of the given size (at least a BITMAPINFOHEADER), or
 // null when memory is short.
 inline HeaderBlockPtr AllocHeaderBlock(std::size_t bytes)
