@@ -1,0 +1,139 @@
+// Cursor handles and SetCursor.  Standard cursors are shared and never
+// destroyed; cursors made from pixels belong to their maker.
+#include "cursors.h"
+
+#include "runtime.h"
+
+#include <map>
+
+namespace user {
+namespace {
+
+struct CursorObject {
+    platform::CursorImage image;
+    bool shared = false;
+};
+
+struct CursorTable {
+    std::map<HCURSOR, CursorObject> cursors;
+    std::map<int, HCURSOR> standard;
+    std::uintptr_t next = 0x20010;
+
+    HCURSOR Add(CursorObject object)
+    {
+        const HCURSOR h = reinterpret_cast<HCURSOR>(next);
+        next += 2;
+        cursors.emplace(h, std::move(object));
+        return h;
+    }
+};
+
+CursorTable& Cursors()
+{
+    static CursorTable* table = new CursorTable();
+    return *table;
+}
+
+bool IsStandardId(int id) { return (id >= 32512 && id <= 32516) || (id >= 32640 && id <= 32651); }
+
+} // namespace
+
+const platform::CursorImage* CursorShape(HCURSOR cursor)
+{
+    const auto it = Cursors().cursors.find(cursor);
+    return it == Cursors().cursors.end() ? nullptr : &it->second.image;
+}
+
+void ApplyCursor()
+{
+    Runtime& rt = RT();
+    HWND target = rt.capture != nullptr ? GetAncestor(rt.capture, GA_ROOT) : rt.pointerTop;
+    const Window* w = Peek(target);
+    if (w == nullptr || !w->top)
+        return;
+    platform::CursorImage hidden;
+    hidden.standard = 0;
+    const platform::CursorImage* shape = rt.cursorShowCount < 0 ? nullptr : CursorShape(rt.cursor);
+    Backend().SetCursor(w->top->native, shape != nullptr ? *shape : hidden);
+}
+
+} // namespace user
+
+using namespace user;
+
+extern "C" {
+
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name)
+{
+    // Cursors of a program's resources come from the resource loader; here
+    // only the standard shapes exist.
+    if (instance != nullptr || !IS_INTRESOURCE(name)) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return nullptr;
+    }
+    const int id = static_cast<int>(reinterpret_cast<std::uintptr_t>(name));
+    if (!IsStandardId(id)) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return nullptr;
+    }
+    CursorTable& table = Cursors();
+    const auto it = table.standard.find(id);
+    if (it != table.standard.end())
+        return it->second;
+    CursorObject object;
+    object.image.standard = id;
+    object.shared = true;
+    const HCURSOR h = table.Add(std::move(object));
+    table.standard.emplace(id, h);
+    return h;
+}
+
+HCURSOR SetCursor(HCURSOR cursor)
+{
+    Runtime& rt = RT();
+    const HCURSOR previous = rt.cursor;
+    if (cursor != nullptr && CursorShape(cursor) == nullptr)
+        return previous; // a stale handle changes nothing
+    rt.cursor = cursor;
+    if (previous != cursor)
+        ApplyCursor();
+    return previous;
+}
+
+HCURSOR GetCursor() { return RT().cursor; }
+
+BOOL DestroyCursor(HCURSOR cursor)
+{
+    CursorTable& table = Cursors();
+    const auto it = table.cursors.find(cursor);
+    if (it == table.cursors.end() || it->second.shared)
+        return FALSE;
+    table.cursors.erase(it);
+    if (RT().cursor == cursor)
+        RT().cursor = nullptr;
+    return TRUE;
+}
+
+int ShowCursor(BOOL show)
+{
+    Runtime& rt = RT();
+    rt.cursorShowCount += show ? 1 : -1;
+    ApplyCursor();
+    return rt.cursorShowCount;
+}
+
+} // extern "C"
+
+HCURSOR UserCreateCursorFromArgb(int width, int height, int hotX, int hotY, const std::uint32_t* argb)
+{
+    if (width <= 0 || height <= 0 || width > 256 || height > 256 || argb == nullptr || hotX < 0 || hotY < 0 ||
+        hotX >= width || hotY >= height)
+        return nullptr;
+    CursorObject object;
+    object.image.standard = 0;
+    object.image.width = width;
+    object.image.height = height;
+    object.image.hotSpot = POINT{hotX, hotY};
+    object.image.argb.assign(argb, argb + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    return Cursors().Add(std::move(object));
+}
