@@ -31,6 +31,18 @@ BITMAP bitmapRecord(const BitmapObject& bitmap)
     return bm;
 }
 
+// GetObjectA of a fixed-size record: its size with no buffer; a short
+// buffer receives the head of the record.
+template <class Record>
+int copyRecord(const Record& record, int size, void* out)
+{
+    if (out == nullptr)
+        return static_cast<int>(sizeof record);
+    const int n = std::min(std::max(size, 0), static_cast<int>(sizeof record));
+    std::memcpy(out, &record, static_cast<std::size_t>(n));
+    return n;
+}
+
 // The DIB section selected into a DC, if it has a colour table.
 BitmapObject* paletteDibOf(HandleTable& table, HDC dc)
 {
@@ -126,6 +138,14 @@ int GetObjectA(HGDIOBJ handle, int size, void* out)
             std::memcpy(out, &font->logfont, static_cast<std::size_t>(n));
             return n;
         }
+        if (const BrushObject* brush = table.get<BrushObject>(handle)) {
+            const LOGBRUSH record{brush->style, brush->color, 0};
+            return copyRecord(record, size, out);
+        }
+        if (const PenObject* pen = table.get<PenObject>(handle)) {
+            const LOGPEN record{pen->style, POINT{pen->width, 0}, pen->color};
+            return copyRecord(record, size, out);
+        }
         if (const PaletteObject* palette = table.get<PaletteObject>(handle)) {
             if (out == nullptr)
                 return static_cast<int>(sizeof(WORD));
@@ -176,8 +196,12 @@ BOOL DeleteObject(HGDIOBJ handle)
             return TRUE;
         if (const auto* font = std::get_if<FontObject>(object); font && font->stock)
             return TRUE;
-        // A DC still naming a deleted palette or font falls back on the
-        // default one.
+        if (const auto* brush = std::get_if<BrushObject>(object); brush && brush->stock)
+            return TRUE;
+        if (const auto* pen = std::get_if<PenObject>(object); pen && pen->stock)
+            return TRUE;
+        // A DC still naming a deleted palette, font, brush or pen falls back
+        // on the default one.
         table.erase(handle);
         return TRUE;
     });
@@ -197,6 +221,10 @@ DWORD GetObjectType(HGDIOBJ handle)
             return OBJ_REGION;
         if (std::holds_alternative<FontObject>(*object))
             return OBJ_FONT;
+        if (std::holds_alternative<BrushObject>(*object))
+            return OBJ_BRUSH;
+        if (std::holds_alternative<PenObject>(*object))
+            return OBJ_PEN;
         return std::get_if<DcObject>(object)->external ? OBJ_DC : OBJ_MEMDC;
     });
 }

@@ -21,7 +21,7 @@ bool overlaps(const Surface& a, const Surface& b)
 } // namespace
 
 void runBlit(Surface& destination, std::span<const RECT> clip, const AxisMap& columns, const AxisMap& rows,
-             const Surface* source, const PixelConverter* convert, const RasterOp& rop)
+             const Surface* source, const PixelConverter* convert, const RasterOp& rop, std::uint32_t pattern)
 {
     if (columns.source.empty() || rows.source.empty())
         return;
@@ -51,7 +51,7 @@ void runBlit(Surface& destination, std::span<const RECT> clip, const AxisMap& co
                     continue;
                 const std::uint32_t s = readSource ? (*convert)(source->raw(sx, sy)) : 0;
                 const std::uint32_t d = readDestination ? destination.raw(x, y) : 0;
-                destination.setRaw(x, y, rop.apply(s, d));
+                destination.setRaw(x, y, rop.apply(pattern, s, d));
             }
         }
     }

@@ -2,7 +2,9 @@
 #include "platform/gdi.h"
 
 #include "blit.h"
+#include "brush_object.h"
 #include "dc_access.h"
+#include "paint_ops.h"
 
 using namespace gdi;
 
@@ -20,6 +22,14 @@ BOOL stretch(HandleTable& table, HDC dst, long long x, long long y, long long wi
     const auto rop = RasterOp::fromCode(ropCode, destination->format());
     if (!rop)
         return FALSE;
+    std::uint32_t pattern = 0;
+    if (rop->usesPattern()) {
+        // A hollow brush gives no pattern: nothing is drawn.
+        const BrushObject& brush = dcBrush(table, *target);
+        if (brush.style == BS_NULL)
+            return TRUE;
+        pattern = solidPattern(destination->format(), brush.color, rop->usesSource() || rop->usesDestination());
+    }
 
     DcObject* from = nullptr;
     Surface* source = nullptr;
@@ -43,9 +53,11 @@ BOOL stretch(HandleTable& table, HDC dst, long long x, long long y, long long wi
         const PixelConverter convert =
             PixelConverter::forBlit(*source, from->background, *destination, target->background, target->text,
                                     rop->usesDestination());
-        runBlit(*destination, dcClipRects(*target, *destination), columns, rows, source, &convert, *rop);
+        runBlit(*destination, dcClipRects(*target, *destination), columns, rows, source, &convert, *rop,
+                pattern);
     } else {
-        runBlit(*destination, dcClipRects(*target, *destination), columns, rows, nullptr, nullptr, *rop);
+        runBlit(*destination, dcClipRects(*target, *destination), columns, rows, nullptr, nullptr, *rop,
+                pattern);
     }
     return TRUE;
 }

@@ -1,7 +1,5 @@
 #include "dc_access.h"
 
-#include <algorithm>
-
 namespace gdi {
 
 Surface* dcSurface(HandleTable& table, DcObject& dc)
@@ -19,28 +17,28 @@ PaletteObject& dcPalette(HandleTable& table, DcObject& dc)
     return *table.get<PaletteObject>(table.stockPalette());
 }
 
+Region dcClipRegion(const DcObject& dc, const Surface& surface)
+{
+    Region area(RECT{0, 0, surface.width(), surface.height()});
+    if (dc.systemClip)
+        area = Region::combine(area, *dc.systemClip, Region::Op::And);
+    if (dc.clip)
+        area = Region::combine(area, *dc.clip, Region::Op::And);
+    return area;
+}
+
 std::vector<RECT> dcClipRects(const DcObject& dc, const Surface& surface)
 {
-    const RECT whole{0, 0, surface.width(), surface.height()};
-    if (!dc.clip)
-        return {whole};
-    std::vector<RECT> out;
-    for (RECT r : dc.clip->rects()) {
-        r.left = std::max(r.left, whole.left);
-        r.top = std::max(r.top, whole.top);
-        r.right = std::min(r.right, whole.right);
-        r.bottom = std::min(r.bottom, whole.bottom);
-        if (r.left < r.right && r.top < r.bottom)
-            out.push_back(r);
-    }
-    return out;
+    return dcClipRegion(dc, surface).rects();
 }
 
 bool dcMayDraw(const DcObject& dc, const Surface& surface, long long x, long long y)
 {
     if (!surface.contains(x, y))
         return false;
-    return !dc.clip || dc.clip->contains(static_cast<int>(x), static_cast<int>(y));
+    const int ix = static_cast<int>(x);
+    const int iy = static_cast<int>(y);
+    return (!dc.systemClip || dc.systemClip->contains(ix, iy)) && (!dc.clip || dc.clip->contains(ix, iy));
 }
 
 } // namespace gdi

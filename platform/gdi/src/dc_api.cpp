@@ -1,7 +1,9 @@
 // Device contexts: creation, selection and the state that blits read.
 #include "platform/gdi.h"
 
+#include "brush_object.h"
 #include "dc_access.h"
+#include "dc_select.h"
 #include "font_object.h"
 #include "handle_table.h"
 
@@ -37,6 +39,8 @@ HDC CreateCompatibleDC(HDC dc)
         DcObject object;
         object.bitmap = table.stockBitmap();
         object.palette = table.stockPalette();
+        object.brush = static_cast<HBRUSH>(table.stock(WHITE_BRUSH));
+        object.pen = static_cast<HPEN>(table.stock(BLACK_PEN));
         return asHandle<HDC>(table.add(std::move(object)));
     });
 }
@@ -58,34 +62,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ handle)
 {
     return gdiCall<HGDIOBJ>(nullptr, [&](HandleTable& table) -> HGDIOBJ {
         DcObject* object = table.get<DcObject>(dc);
-        if (object == nullptr)
-            return nullptr;
-        if (RegionObject* region = table.get<RegionObject>(handle)) {
-            object->clip = region->region;
-            return reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(region->region.kind()));
-        }
-        if (table.get<FontObject>(handle) != nullptr) {
-            HFONT previous = dcFontHandle(table, *object);
-            object->font = static_cast<HFONT>(handle);
-            return previous;
-        }
-        BitmapObject* bitmap = table.get<BitmapObject>(handle);
-        // Palettes go through SelectPalette; a DC over caller memory has no
-        // bitmap to exchange.
-        if (bitmap == nullptr || object->external)
-            return nullptr;
-        if (handle == object->bitmap)
-            return handle;
-        // A bitmap draws into one DC at a time.
-        if (!bitmap->stock && bitmap->selectedInto != nullptr && table.get<DcObject>(bitmap->selectedInto))
-            return nullptr;
-        HBITMAP previous = object->bitmap;
-        if (BitmapObject* old = table.get<BitmapObject>(previous); old && old->selectedInto == dc)
-            old->selectedInto = nullptr;
-        object->bitmap = static_cast<HBITMAP>(handle);
-        if (!bitmap->stock)
-            bitmap->selectedInto = dc;
-        return previous;
+        return object != nullptr ? selectInto(table, dc, *object, handle) : nullptr;
     });
 }
 
@@ -101,25 +78,11 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT type)
             return table.get<PaletteObject>(object->palette) ? object->palette : table.stockPalette();
         if (type == OBJ_FONT)
             return dcFontHandle(table, *object);
+        if (type == OBJ_BRUSH)
+            return dcBrushHandle(table, *object);
+        if (type == OBJ_PEN)
+            return dcPenHandle(table, *object);
         return nullptr;
-    });
-}
-
-int SelectClipRgn(HDC dc, HRGN region)
-{
-    return gdiCall(ERROR, [&](HandleTable& table) {
-        DcObject* object = table.get<DcObject>(dc);
-        if (object == nullptr)
-            return ERROR;
-        if (region == nullptr) {
-            object->clip.reset();
-            return SIMPLEREGION;
-        }
-        RegionObject* source = table.get<RegionObject>(region);
-        if (source == nullptr)
-            return ERROR;
-        object->clip = source->region;
-        return source->region.kind();
     });
 }
 

@@ -5,8 +5,10 @@
 #include "platform/gdi.h"
 
 #include "blit.h"
+#include "brush_object.h"
 #include "dc_access.h"
 #include "dib_header.h"
+#include "paint_ops.h"
 
 #include <algorithm>
 
@@ -82,6 +84,13 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int src
         const auto rop = RasterOp::fromCode(ropCode, destination->format());
         if (!rop)
             return 0;
+        std::uint32_t pattern = 0;
+        if (rop->usesPattern()) {
+            const BrushObject& brush = dcBrush(table, *target);
+            if (brush.style == BS_NULL)
+                return layout->height;
+            pattern = solidPattern(destination->format(), brush.color, true);
+        }
         const Surface source = Surface::wrapReadOnly(static_cast<const std::uint8_t*>(bits),
                                                      layout->geometry(layout->height), layout->format);
         const long long sourceTop = static_cast<long long>(layout->height) - srcY - srcHeight;
@@ -90,7 +99,8 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int src
         const AxisMap rows = mapAxis(static_cast<long long>(y) + target->origin.y, height, sourceTop, srcHeight,
                                      destination->height(), source.height());
         const PixelConverter convert = PixelConverter::plain(source, *destination);
-        runBlit(*destination, dcClipRects(*target, *destination), columns, rows, &source, &convert, *rop);
+        runBlit(*destination, dcClipRects(*target, *destination), columns, rows, &source, &convert, *rop,
+                pattern);
         return layout->height;
     });
 }

@@ -1,4 +1,4 @@
-// Font objects and stock objects.
+// Font objects and the stock objects.
 #include "platform/gdi.h"
 
 #include "font_object.h"
@@ -59,9 +59,7 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
 HGDIOBJ GetStockObject(int which)
 {
     return gdiCall<HGDIOBJ>(nullptr, [&](HandleTable& table) -> HGDIOBJ {
-        if (which == DEFAULT_GUI_FONT || which == SYSTEM_FONT)
-            return table.stockFont();
-        return nullptr;
+        return table.stock(which);
     });
 }
 

@@ -4,6 +4,7 @@
 
 #include "objects.h"
 
+#include <array>
 #include <cstdint>
 #include <mutex>
 #include <unordered_map>
@@ -28,6 +29,8 @@ public:
     HBITMAP stockBitmap() const { return stockBitmap_; }
     HPALETTE stockPalette() const { return stockPalette_; }
     HFONT stockFont() const { return stockFont_; }
+    // GetStockObject's objects by their index; null for an index with none.
+    HGDIOBJ stock(int which) const;
 
 protected:
     HandleTable(); // only instance() makes one
@@ -39,6 +42,7 @@ private:
     HBITMAP stockBitmap_ = nullptr;
     HPALETTE stockPalette_ = nullptr;
     HFONT stockFont_ = nullptr;
+    std::array<HGDIOBJ, 20> stock_{};
 };
 
 // Runs one API call under the table's lock.  Any exception (in practice

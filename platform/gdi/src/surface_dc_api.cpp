@@ -18,11 +18,13 @@ HDC GdiCreateSurfaceDC(void* pixels, int width, int height, int pitch, HRGN clip
             const RegionObject* region = table.get<RegionObject>(clip);
             if (region == nullptr)
                 return nullptr;
-            dc.clip = region->region;
+            dc.systemClip = region->region;
         }
         dc.external = Surface::wrap(static_cast<std::uint8_t*>(pixels), {width, height, pitch, true},
                                     PixelFormat::standard(32));
         dc.palette = table.stockPalette();
+        dc.brush = static_cast<HBRUSH>(table.stock(WHITE_BRUSH));
+        dc.pen = static_cast<HPEN>(table.stock(BLACK_PEN));
         dc.origin = POINT{originX, originY};
         return asHandle<HDC>(table.add(std::move(dc)));
     });

@@ -1,4 +1,5 @@
 // RegisterClassA and the other class calls; RegisterWindowMessageA.
+#include "controls.h"
 #include "runtime.h"
 
 #include <algorithm>
@@ -54,6 +55,7 @@ BOOL UnregisterClassA(LPCSTR className, HINSTANCE) { return RT().classes.Unregis
 
 BOOL GetClassInfoA(HINSTANCE, LPCSTR className, WNDCLASSA* wc)
 {
+    EnsureSystemClasses();
     const auto cls = RT().classes.Find(className);
     if (!cls || wc == nullptr) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);

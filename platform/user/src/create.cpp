@@ -1,6 +1,7 @@
 // CreateWindowExA.
 #include "geometry.h"
 #include "position.h"
+#include "controls.h"
 #include "runtime.h"
 #include "send.h"
 
@@ -52,6 +53,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
 {
     Runtime& rt = RT();
     platform::Backend& backend = Backend();
+    EnsureSystemClasses();
     const auto cls = rt.classes.Find(className);
     if (!cls) {
         SetLastError(ERROR_CANNOT_FIND_WND_CLASS);

@@ -1,35 +1,21 @@
-// FillRect.  The GDI has no brushes of its own yet, so a fill is a stretch
-// of a one-pixel bitmap of the colour, which honours the DC's clipping,
-// origin and pixel format like any other blit.
+// Filling rectangles with one colour, and the system colours the GDI's
+// brush calls use.  A fill is a stretch of a one-pixel bitmap of the
+// colour, which honours the DC's clipping, origin and pixel format like any
+// other blit.
 #include "fill.h"
 
+#include "platform/gdi_surface.h"
 #include "platform/user.h"
 
 namespace user {
 namespace {
 
-// The published LOGBRUSH record, to read a GDI brush when there is one.
-struct BrushRecord {
-    UINT lbStyle;
-    COLORREF lbColor;
-    ULONG_PTR lbHatch;
+// System colour brushes ((HBRUSH)(COLOR_WINDOW + 1)) given to FillRect and
+// class backgrounds are resolved by the GDI through GetSysColor.
+struct SysColorRegistration {
+    SysColorRegistration() { GdiSetSysColorSource(&GetSysColor); }
 };
-constexpr UINT kSolidBrush = 0; // BS_SOLID
-
-bool BrushColor(HBRUSH brush, COLORREF& color)
-{
-    const auto value = reinterpret_cast<std::uintptr_t>(brush);
-    if (value >= 1 && value <= 31) { // a system colour index plus one
-        color = GetSysColor(static_cast<int>(value - 1));
-        return true;
-    }
-    BrushRecord record{};
-    if (brush == nullptr || GetObjectA(brush, sizeof record, &record) != static_cast<int>(sizeof record) ||
-        record.lbStyle != kSolidBrush)
-        return false;
-    color = record.lbColor;
-    return true;
-}
+const SysColorRegistration g_sysColorRegistration;
 
 } // namespace
 
@@ -57,11 +43,3 @@ bool FillSolid(HDC dc, const RECT& rect, COLORREF color)
 }
 
 } // namespace user
-
-extern "C" int FillRect(HDC dc, const RECT* rect, HBRUSH brush)
-{
-    COLORREF color = 0;
-    if (rect == nullptr || !user::BrushColor(brush, color))
-        return 0;
-    return user::FillSolid(dc, *rect, color) ? 1 : 0;
-}

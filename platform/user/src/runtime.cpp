@@ -10,6 +10,7 @@ namespace platform {
 Backend::~Backend() = default;
 TrayService* Backend::Tray(TraySink*) { return nullptr; }
 PopupMenuService* Backend::PopupMenus() { return nullptr; }
+DialogScriptService* Backend::DialogScripts() { return nullptr; }
 CommonDialogService* Backend::CommonDialogs() { return nullptr; }
 WebViewService* Backend::WebViews() { return nullptr; }
 

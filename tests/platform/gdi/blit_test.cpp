@@ -54,8 +54,9 @@ TEST(BitBlt, OperationsWithoutSourceNeedNoSourceDc)
     EXPECT_EQ(dst.at(0, 0), RGB(0xEF, 0xDF, 0xCF));
     EXPECT_EQ(dst.at(1, 0), RGB(0x10, 0x20, 0x30));
     EXPECT_FALSE(BitBlt(dst.dc.get(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
-    // Pattern operations need a brush, which there is none of.
-    EXPECT_FALSE(BitBlt(dst.dc.get(), 0, 0, 1, 1, nullptr, 0, 0, 0x00F00021 /* PATCOPY */));
+    // Pattern operations take the DC's brush, white by default.
+    EXPECT_TRUE(BitBlt(dst.dc.get(), 1, 0, 1, 1, nullptr, 0, 0, PATCOPY));
+    EXPECT_EQ(dst.at(1, 0), RGB(255, 255, 255));
 }
 
 TEST(BitBlt, BlacknessAndWhitenessUseTheNearestEntriesOfAPalette)

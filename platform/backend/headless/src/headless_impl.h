@@ -1,6 +1,7 @@
 // The state of the headless backend, shared by its source files.
 #pragma once
 
+#include "headless_scripts.h"
 #include "platform/headless_backend.h"
 
 #include <chrono>

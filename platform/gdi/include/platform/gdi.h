@@ -78,6 +78,19 @@ struct TEXTMETRICA {
 };
 using TEXTMETRIC = TEXTMETRICA;
 
+// Brush and pen descriptions (GetObjectA, CreateBrushIndirect, CreatePenIndirect).
+struct LOGBRUSH {
+    UINT lbStyle; // BS_*
+    COLORREF lbColor;
+    std::uintptr_t lbHatch; // unused: there are no hatched brushes
+};
+
+struct LOGPEN {
+    UINT lopnStyle;   // PS_*
+    POINT lopnWidth;  // x is the width; y is unused
+    COLORREF lopnColor;
+};
+
 // ---------------------------------------------------------------------------
 // Constants
 // ---------------------------------------------------------------------------
@@ -91,6 +104,64 @@ inline constexpr auto NOTSRCCOPY = 0x00330008u;
 inline constexpr auto DSTINVERT = 0x00550009u;
 inline constexpr auto BLACKNESS = 0x00000042u;
 inline constexpr auto WHITENESS = 0x00FF0062u;
+// Raster operations with the DC's brush as the pattern.
+inline constexpr auto PATCOPY = 0x00F00021u;
+inline constexpr auto PATPAINT = 0x00FB0A09u; // pattern | ~source | destination
+inline constexpr auto PATINVERT = 0x005A0049u;
+inline constexpr auto MERGECOPY = 0x00C000CAu; // pattern & source
+inline constexpr auto MERGEPAINT = 0x00BB0226u; // ~source | destination
+
+// Mix modes of pens and brushes (SetROP2).
+inline constexpr auto R2_BLACK = 1;
+inline constexpr auto R2_NOTMERGEPEN = 2;
+inline constexpr auto R2_MASKNOTPEN = 3;
+inline constexpr auto R2_NOTCOPYPEN = 4;
+inline constexpr auto R2_MASKPENNOT = 5;
+inline constexpr auto R2_NOT = 6;
+inline constexpr auto R2_XORPEN = 7;
+inline constexpr auto R2_NOTMASKPEN = 8;
+inline constexpr auto R2_MASKPEN = 9;
+inline constexpr auto R2_NOTXORPEN = 10;
+inline constexpr auto R2_NOP = 11;
+inline constexpr auto R2_MERGENOTPEN = 12;
+inline constexpr auto R2_COPYPEN = 13;
+inline constexpr auto R2_MERGEPENNOT = 14;
+inline constexpr auto R2_MERGEPEN = 15;
+inline constexpr auto R2_WHITE = 16;
+
+// Brush styles.  Only solid and hollow brushes exist here.
+inline constexpr auto BS_SOLID = 0u;
+inline constexpr auto BS_NULL = 1u;
+inline constexpr auto BS_HOLLOW = BS_NULL;
+
+// Pen styles.  Dashed and dotted styles draw one pixel wide whatever the
+// width; in OPAQUE mode their gaps take the background colour.
+inline constexpr auto PS_SOLID = 0u;
+inline constexpr auto PS_DASH = 1u;       // 18 on, 6 off
+inline constexpr auto PS_DOT = 2u;        // 3 on, 3 off
+inline constexpr auto PS_DASHDOT = 3u;    // 9 on, 6 off, 3 on, 6 off
+inline constexpr auto PS_DASHDOTDOT = 4u; // 9 on, 3 off, 3 on, 3 off, 3 on, 3 off
+inline constexpr auto PS_NULL = 5u;
+inline constexpr auto PS_INSIDEFRAME = 6u;
+
+// Edges (DrawEdge).
+inline constexpr auto BDR_RAISEDOUTER = 0x0001u;
+inline constexpr auto BDR_SUNKENOUTER = 0x0002u;
+inline constexpr auto BDR_RAISEDINNER = 0x0004u;
+inline constexpr auto BDR_SUNKENINNER = 0x0008u;
+inline constexpr auto EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
+inline constexpr auto EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
+inline constexpr auto EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
+inline constexpr auto EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+inline constexpr auto BF_LEFT = 0x0001u;
+inline constexpr auto BF_TOP = 0x0002u;
+inline constexpr auto BF_RIGHT = 0x0004u;
+inline constexpr auto BF_BOTTOM = 0x0008u;
+inline constexpr auto BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+inline constexpr auto BF_MIDDLE = 0x0800u;
+inline constexpr auto BF_ADJUST = 0x2000u;
+inline constexpr auto BF_FLAT = 0x4000u;
+inline constexpr auto BF_MONO = 0x8000u;
 
 // Stretch modes.
 inline constexpr auto BLACKONWHITE = 1;
@@ -196,7 +267,19 @@ inline constexpr auto TA_BOTTOM = 8u;
 inline constexpr auto TA_BASELINE = 24u;
 
 // Stock objects.  SYSTEM_FONT and DEFAULT_GUI_FONT are one and the same
-// font here: a sans face with a 12-pixel character height.
+// font here: a sans face with a 12-pixel character height.  Stock objects
+// ignore DeleteObject.
+inline constexpr auto WHITE_BRUSH = 0;
+inline constexpr auto LTGRAY_BRUSH = 1;  // RGB(192, 192, 192)
+inline constexpr auto GRAY_BRUSH = 2;    // RGB(128, 128, 128)
+inline constexpr auto DKGRAY_BRUSH = 3;  // RGB(64, 64, 64)
+inline constexpr auto BLACK_BRUSH = 4;
+inline constexpr auto NULL_BRUSH = 5;
+inline constexpr auto HOLLOW_BRUSH = NULL_BRUSH;
+inline constexpr auto WHITE_PEN = 6;
+inline constexpr auto BLACK_PEN = 7;
+inline constexpr auto NULL_PEN = 8;
+inline constexpr auto DEFAULT_PALETTE = 15;
 inline constexpr auto SYSTEM_FONT = 13;
 inline constexpr auto DEFAULT_GUI_FONT = 17;
 
@@ -220,8 +303,10 @@ PLATFORM_GDI_API HDC CreateCompatibleDC(HDC dc);
 PLATFORM_GDI_API BOOL DeleteDC(HDC dc);
 PLATFORM_GDI_API HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 PLATFORM_GDI_API HGDIOBJ GetCurrentObject(HDC dc, UINT type);
-// Copies the region (device coordinates) as the DC's clip; null removes it.
-PLATFORM_GDI_API int SelectClipRgn(HDC dc, HRGN region);
+// SelectObject of a brush, pen, font or bitmap returns the previous one; of
+// a region, it is SelectClipRgn and returns the region kind.  A DC starts
+// with WHITE_BRUSH, BLACK_PEN and the stock font; deleting a selected
+// brush, pen or font is allowed and the DC falls back on those.
 PLATFORM_GDI_API COLORREF SetBkColor(HDC dc, COLORREF color);
 PLATFORM_GDI_API COLORREF GetBkColor(HDC dc);
 PLATFORM_GDI_API COLORREF SetTextColor(HDC dc, COLORREF color);
@@ -232,6 +317,37 @@ PLATFORM_GDI_API int SetStretchBltMode(HDC dc, int mode);
 PLATFORM_GDI_API int GetStretchBltMode(HDC dc);
 PLATFORM_GDI_API COLORREF GetPixel(HDC dc, int x, int y);
 PLATFORM_GDI_API COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
+// Returns the new level (1 for the first save), 0 on failure.
+PLATFORM_GDI_API int SaveDC(HDC dc);
+// level > 0: back to the state SaveDC returned that level for; level < 0:
+// that many saves back (-1: the latest).  Later saves are dropped.  Restores
+// the selected objects, colours, modes, program clip and current position.
+PLATFORM_GDI_API BOOL RestoreDC(HDC dc, int level);
+
+// ---------------------------------------------------------------------------
+// Clipping
+// ---------------------------------------------------------------------------
+// A DC may have a system clip (set by its owner, e.g. a window's visible
+// area; see gdi_surface.h) and a program clip (the calls below).  Drawing
+// lands only where both allow.  Regions and rectangles given to these
+// calls are in the DC's logical coordinates.  Each returns the kind of the
+// area drawing is then limited to (NULLREGION, SIMPLEREGION,
+// COMPLEXREGION), or ERROR.
+// Copies the region as the program clip; null removes it.
+PLATFORM_GDI_API int SelectClipRgn(HDC dc, HRGN region);
+// mode RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF combine with the program clip
+// (no clip counts as the whole surface); RGN_COPY is SelectClipRgn.
+PLATFORM_GDI_API int ExtSelectClipRgn(HDC dc, HRGN region, int mode);
+PLATFORM_GDI_API int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
+PLATFORM_GDI_API int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
+PLATFORM_GDI_API int OffsetClipRgn(HDC dc, int dx, int dy);
+// The bounds of where drawing may land (surface, system and program clips).
+PLATFORM_GDI_API int GetClipBox(HDC dc, RECT* rect);
+// Copies the program clip into `region`: 1 when there is one, 0 when there
+// is none (region untouched), -1 on error.
+PLATFORM_GDI_API int GetClipRgn(HDC dc, HRGN region);
+PLATFORM_GDI_API BOOL PtVisible(HDC dc, int x, int y);
+PLATFORM_GDI_API BOOL RectVisible(HDC dc, const RECT* rect);
 
 inline constexpr auto OBJ_PEN = 1u;
 inline constexpr auto OBJ_BRUSH = 2u;
@@ -330,5 +446,60 @@ PLATFORM_GDI_API BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int count);
 // (with DT_VCENTER or DT_BOTTOM, the offset from rect->top to its bottom),
 // 0 on failure.
 PLATFORM_GDI_API int DrawTextA(HDC dc, LPCSTR text, int count, RECT* rect, UINT format);
+
+// ---------------------------------------------------------------------------
+// Brushes and pens
+// ---------------------------------------------------------------------------
+PLATFORM_GDI_API HBRUSH CreateSolidBrush(COLORREF color);
+// BS_SOLID and BS_NULL only.
+PLATFORM_GDI_API HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
+// PS_SOLID .. PS_INSIDEFRAME; a negative width is refused.
+PLATFORM_GDI_API HPEN CreatePen(int style, int width, COLORREF color);
+PLATFORM_GDI_API HPEN CreatePenIndirect(const LOGPEN* pen);
+PLATFORM_GDI_API int SetROP2(HDC dc, int mode);
+PLATFORM_GDI_API int GetROP2(HDC dc);
+
+// ---------------------------------------------------------------------------
+// Filling and drawing
+// ---------------------------------------------------------------------------
+// Every coordinate is logical; right and bottom edges are exclusive.
+// `brush` may also be a system colour index plus one ((HBRUSH)(COLOR_WINDOW
+// + 1)), resolved through the source registered with GdiSetSysColorSource.
+PLATFORM_GDI_API int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+// A one-pixel frame inside the rectangle, in the brush.
+PLATFORM_GDI_API int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
+PLATFORM_GDI_API BOOL InvertRect(HDC dc, const RECT* rect);
+// Inverts every other pixel of the rectangle's one-pixel frame, starting at
+// its top-left corner; a second call with the same rectangle undoes it.
+PLATFORM_GDI_API BOOL DrawFocusRect(HDC dc, const RECT* rect);
+PLATFORM_GDI_API BOOL FillRgn(HDC dc, HRGN region, HBRUSH brush);
+// The part of the region within `width` pixels of its left or right edge or
+// `height` pixels of its top or bottom edge.
+PLATFORM_GDI_API BOOL FrameRgn(HDC dc, HRGN region, HBRUSH brush, int width, int height);
+PLATFORM_GDI_API BOOL PaintRgn(HDC dc, HRGN region);
+PLATFORM_GDI_API BOOL InvertRgn(HDC dc, HRGN region);
+// The selected brush with a raster operation that reads no source;
+// negative extents extend left or up from (x, y).
+PLATFORM_GDI_API BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+// Outline in the selected pen, inside in the selected brush, both through
+// the mix mode.  A pen wider than one pixel draws inside the rectangle.
+// With PS_NULL the inside is one pixel narrower and lower, as with the
+// platform's own: it fills (left, top) to (right - 1, bottom - 1).
+PLATFORM_GDI_API BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+// The ellipse inscribed in the rectangle: pixels whose centres lie inside it.
+PLATFORM_GDI_API BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+PLATFORM_GDI_API BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
+PLATFORM_GDI_API BOOL GetCurrentPositionEx(HDC dc, POINT* position);
+// From the current position to (x, y), excluding (x, y), which becomes the
+// current position.  Wider pens stamp a width x width square at each pixel.
+PLATFORM_GDI_API BOOL LineTo(HDC dc, int x, int y);
+// Lines through the points, excluding the last; the current position is
+// neither used nor changed.
+PLATFORM_GDI_API BOOL Polyline(HDC dc, const POINT* points, int count);
+// Lines from the current position through the points, which moves to the last.
+PLATFORM_GDI_API BOOL PolylineTo(HDC dc, const POINT* points, DWORD count);
+// A three-dimensional edge in the system colours (3-D face, shadow,
+// highlight, light and dark shadow); BF_ADJUST shrinks *rect by the edge.
+PLATFORM_GDI_API BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
 
 } // extern "C"

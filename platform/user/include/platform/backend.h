@@ -139,6 +139,27 @@ public:
     virtual UINT TrackPopupMenu(const std::vector<MenuItem>& items, POINT screen, NativeWindowId owner) = 0;
 };
 
+// A modal dialog of the runtime (a dialog box or a message box) as offered
+// to a dialog-script service once it is shown.
+struct ModalDialogInfo {
+    NativeWindowId window = 0;      // the dialog's top-level window
+    bool messageBox = false;
+    std::string caption;            // UTF-8
+    std::string text;               // a message box's text; empty for other dialogs
+    UINT type = 0;                  // a message box's MB_* flags
+    std::vector<int> buttons;       // ids of the dialog's push buttons, in tab order
+};
+
+// Answers for modal dialogs without a user (tests, runs without a display).
+class DialogScriptService {
+public:
+    virtual ~DialogScriptService() = default;
+    // Called once per modal dialog after it is shown and initialised.
+    // Returns the command id to press (sent to the dialog as the button's
+    // click), or 0 to leave the dialog to the user.
+    virtual int OnModalDialogShown(const ModalDialogInfo& dialog) = 0;
+};
+
 // Font choice for the common font dialog (a subset of LOGFONT, in pixels).
 struct FontChoice {
     std::string face;   // UTF-8
@@ -242,6 +263,7 @@ public:
     virtual PopupMenuService* PopupMenus();
     virtual CommonDialogService* CommonDialogs();
     virtual WebViewService* WebViews();
+    virtual DialogScriptService* DialogScripts();
 };
 
 } // namespace platform

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "platform/base.h"
+#include "platform/gdi.h"
 #include "platform/user_constants.h"
 #include "platform/user_export.h"
 #include "platform/user_types.h"
@@ -128,8 +129,9 @@ PLATFORM_USER_API HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags);
 PLATFORM_USER_API HDC GetWindowDC(HWND hwnd);
 PLATFORM_USER_API int ReleaseDC(HWND hwnd, HDC dc);
 PLATFORM_USER_API HWND WindowFromDC(HDC dc);
-// Fills with a brush: a GDI brush, or a system colour index plus one.
-PLATFORM_USER_API int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+// FillRect, FrameRect, DrawEdge and the other brush calls are the GDI's
+// (platform/gdi.h); system colour brushes ((HBRUSH)(COLOR_WINDOW + 1)) reach
+// GetSysColor through the source this library registers with the GDI.
 
 // ---------------------------------------------------------------------------
 // Input: capture, focus, activation, hit testing, tracking, keys, cursors

@@ -11,10 +11,10 @@
 // may not pass, or that would never end, calls the stall handler; by
 // default it reports the stall and aborts, so a test cannot hang.
 //
-// Not yet: scripted answers for popup menus and common dialogs.  Their
-// capabilities (PopupMenus, CommonDialogs) are still those of the base
-// class, "not available", so callers take their fall-backs; the script
-// calls will be added here.
+// Popup menus and modal dialogs (dialog boxes, message boxes) take answers
+// a test queues, and are recorded for inspection.  Common dialogs are still
+// "not available" (the base class's CommonDialogs), so callers take their
+// fall-backs.
 #pragma once
 
 #include "platform/backend.h"
@@ -132,6 +132,24 @@ public:
     void ChangeShowStateByDesktop(NativeWindowId window, ShowState state);
     bool InputPending() const;
 
+    // ---- Scripted answers ----
+    // A popup menu shown next returns `command` (0: dismissed).  Without a
+    // queued answer a menu is dismissed.
+    void QueueMenuChoice(UINT command);
+    void QueueMenuDismiss();
+    struct ShownMenu {
+        std::vector<MenuItem> items;
+        POINT at{0, 0};
+        NativeWindowId owner = 0;
+    };
+    std::vector<ShownMenu> ShownMenus() const;
+    // The next modal dialog shown gets the button `commandId` pressed;
+    // without a queued answer it waits for injected input.
+    void QueueDialogAnswer(int commandId);
+    std::vector<ModalDialogInfo> ShownDialogs() const;
+    PopupMenuService* PopupMenus() override;
+    DialogScriptService* DialogScripts() override;
+
     // ---- Inspection ----
     std::optional<WindowState> State(NativeWindowId window) const;
     std::vector<NativeWindowId> Stacking() const; // frontmost first
@@ -146,7 +164,10 @@ public:
 
 private:
     struct Impl;
+    class Scripts;
+    Scripts& ScriptState();
     std::unique_ptr<Impl> impl_;
+    std::unique_ptr<Scripts> scripts_;
 };
 
 } // namespace platform
