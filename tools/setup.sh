@@ -12,6 +12,8 @@ packages=(
   fonts-nanum fonts-liberation2   # Hangul and Arial-metric faces the text tests draw with
   libgtest-dev libgmock-dev
   imagemagick            # cross-checks of the image codecs in the tests
+  qt6-base-dev libxcb1-dev   # the Qt desktop backend (XCB opens the display before Qt does)
+  xvfb xauth x11-utils libxcb-shape0-dev libxcb-xtest0-dev  # its tests: a private X server, looked at through XCB
 )
 for group in "$@"; do
   case "$group" in

@@ -1,0 +1,54 @@
+// The X server's own view of our windows, through a connection of the
+// test's own (not Qt's): geometry, map state, the bounding shape, pixels,
+// synthetic input (XTest) and the window manager's close request.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct xcb_connection_t;
+
+namespace qttest {
+
+struct XRect {
+    int x, y, width, height;
+};
+
+class XProbe {
+public:
+    XProbe();
+    ~XProbe();
+    XProbe(const XProbe&) = delete;
+    XProbe& operator=(const XProbe&) = delete;
+
+    bool Ok() const { return ok_; }
+
+    // Position on the root window and size; nullopt when the window is gone.
+    std::optional<XRect> Geometry(std::uint32_t window);
+    // Mapped and all its ancestors mapped.
+    bool Viewable(std::uint32_t window);
+    bool Exists(std::uint32_t window);
+    // The rectangles of the bounding shape (the whole window when unshaped).
+    std::vector<XRect> BoundingShape(std::uint32_t window);
+    // The pixel at window coordinates as 0xRRGGBB.
+    std::optional<std::uint32_t> Pixel(std::uint32_t window, int x, int y);
+
+    // XTest input, in root coordinates.
+    void MovePointer(int x, int y);
+    void Button(int button, bool down); // 1 left, 3 right, 4/5 wheel up/down
+    bool Key(std::uint32_t keysym, bool down); // false when no key makes the keysym
+    // What a window manager sends when the user closes the window.
+    void RequestClose(std::uint32_t window);
+    // A round trip: everything sent before has reached the server.
+    void Sync();
+
+private:
+    std::uint32_t Atom(const char* name);
+
+    xcb_connection_t* connection_ = nullptr;
+    std::uint32_t root_ = 0;
+    bool ok_ = false;
+};
+
+} // namespace qttest
