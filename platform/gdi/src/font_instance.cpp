@@ -116,7 +116,16 @@ bool FontInstance::computeMetrics(const LOGFONTA& logfont)
         return false;
     FT_Face face = file->face();
     const double upem = face->units_per_EM > 0 ? face->units_per_EM : 1000.0;
-    const Verticals v = verticalsOf(face);
+    Verticals v = verticalsOf(face);
+    // A stand-in for a Korean system face takes that face's square cell,
+    // sharing it between ascent and descent as its own design does.
+    const FontRequest request = fontRequest(logfont);
+    if (request.emSquareCell && !primary_->candidate.isFamily(request.family)) {
+        const double total = v.ascent + v.descent;
+        v.ascent = upem * v.ascent / total;
+        v.descent = upem - v.ascent;
+        v.lineGap = 0;
+    }
 
     // A negative height is the character height, a positive one the cell's.
     double em = kDefaultEm;

@@ -116,8 +116,8 @@ FontRequest fontRequest(const LOGFONTA& logfont)
         r.generic = "sans-serif";
     r.weight = logfont.lfWeight <= 0 ? FW_NORMAL : std::min<int>(logfont.lfWeight, 1000);
     r.italic = logfont.lfItalic != 0;
-    r.korean = logfont.lfCharSet == HANGUL_CHARSET || logfont.lfCharSet == JOHAB_CHARSET ||
-               isKoreanFaceName(r.family);
+    r.emSquareCell = isKoreanFaceName(r.family);
+    r.korean = logfont.lfCharSet == HANGUL_CHARSET || logfont.lfCharSet == JOHAB_CHARSET || r.emSquareCell;
     return r;
 }
 

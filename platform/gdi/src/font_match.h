@@ -22,6 +22,11 @@ struct FontRequest {
     int weight = FW_NORMAL;
     bool italic = false;
     bool korean = false; // prefer faces with Hangul as the primary face
+    // The face named is one of the Korean system faces, whose character cell
+    // is their em square (no internal leading).  Whatever face stands in for
+    // it keeps that cell, so text and dialog units measure as they were laid
+    // out for it.
+    bool emSquareCell = false;
 };
 
 // The face name is read up to its NUL or its 32 bytes, whichever is first.

@@ -541,4 +541,24 @@ TEST(DialogBaseUnits, ComeFromTheFontsLetters)
     EXPECT_FALSE(GdiGetDialogBaseUnits(nullptr, &units));
 }
 
+// The Korean system faces have no internal leading: their cell is the em
+// square.  Dialogs laid out in those faces rely on it, so a stand-in keeps
+// it (a 12-pixel em, 9 points at 96 dpi, is a 12-pixel cell), while a Latin
+// face keeps its own taller cell.
+TEST(DialogBaseUnits, KoreanSystemFaceStandInsKeepASquareCell)
+{
+    for (const char* face : {"굴림", "Gulim", "돋움"}) {
+        Scene s(face);
+        SIZE units{};
+        ASSERT_TRUE(GdiGetDialogBaseUnits(s.dc(), &units)) << face;
+        EXPECT_EQ(s.metrics().tmHeight, 12) << face;
+        EXPECT_EQ(s.metrics().tmInternalLeading, 0) << face;
+        EXPECT_EQ(s.metrics().tmAscent + s.metrics().tmDescent, 12) << face;
+        EXPECT_EQ(units.cy, 12) << face;
+        EXPECT_GT(s.metrics().tmDescent, 0) << face;
+    }
+    Scene latin("Arial");
+    EXPECT_GT(latin.metrics().tmHeight, 12);
+}
+
 } // namespace
