@@ -2,6 +2,7 @@
 #include "pixkit.h"
 
 #include "codecs/jpeg_coder.h"
+#include "codecs/true_colour.h"
 #include "core/file_handle.h"
 
 namespace {
@@ -41,12 +42,7 @@ int CDIB::LoadJPG(const char* fileName)
 // of the storage.
 int CDIB::SaveJPG(const char* fileName)
 {
-    if (m_pInfo == nullptr)
-        return 0;
-    const int depth = GetBitCount();
-    if (depth == 8 || depth == 16 || depth == 32)
-        ConvertBPP(24);
-    if (m_pInfo == nullptr || GetBitCount() != 24)
+    if (!pixkit::ConvertForTrueColourSave(*this))
         return 0;
 
     const pixkit::FileHandle file = pixkit::FileHandle::CreateWrite(fileName);

@@ -3,6 +3,7 @@
 
 #include "codecs/buffered_writer.h"
 #include "codecs/tga_format.h"
+#include "codecs/true_colour.h"
 #include "core/file_handle.h"
 
 // 0 only when the file cannot be opened.  Headers refused by CheckTgaFile
@@ -46,10 +47,7 @@ int CDIB::SaveTGA(const char* fileName)
 {
     if (m_pInfo == nullptr || m_nWidth > 0xFFFF || m_nHeight > 0xFFFF)
         return 0;
-    const int depth = GetBitCount();
-    if (depth == 8 || depth == 16 || depth == 32)
-        ConvertBPP(24);
-    if (m_pInfo == nullptr || GetBitCount() != 24)
+    if (!pixkit::ConvertForTrueColourSave(*this))
         return 0;
 
     const pixkit::FileHandle file = pixkit::FileHandle::CreateWrite(fileName);

@@ -121,7 +121,12 @@ void DDX_Text(CDataExchange* dx, int id, CString& value)
         ::SetWindowTextA(hwnd, value);
 }
 
-void DDX_Text(CDataExchange* dx, int id, int& value)
+namespace {
+
+// The numeric exchanges differ only in how text is read and written and in
+// the prompt shown when it is not a number of their kind.
+template <typename T>
+void ExchangeNumber(CDataExchange* dx, int id, T& value, bool (*parse)(LPCSTR, T&), UINT prompt, const char* format)
 {
     if (!dx || dx->Failed())
         return;
@@ -129,38 +134,28 @@ void DDX_Text(CDataExchange* dx, int id, int& value)
     if (!hwnd)
         return;
     if (dx->m_bSaveAndValidate) {
-        int parsed = 0;
-        if (!AfxParseInt(TextOf(hwnd), parsed)) {
-            AfxMessageBox(AFX_IDP_PARSE_INT);
+        T parsed{};
+        if (!parse(TextOf(hwnd), parsed)) {
+            AfxMessageBox(prompt);
             dx->Fail();
             return;
         }
         value = parsed;
     } else {
         char text[16];
-        std::snprintf(text, sizeof text, "%d", value);
+        std::snprintf(text, sizeof text, format, value);
         ::SetWindowTextA(hwnd, text);
     }
 }
 
+} // namespace
+
+void DDX_Text(CDataExchange* dx, int id, int& value)
+{
+    ExchangeNumber(dx, id, value, &AfxParseInt, AFX_IDP_PARSE_INT, "%d");
+}
+
 void DDX_Text(CDataExchange* dx, int id, UINT& value)
 {
-    if (!dx || dx->Failed())
-        return;
-    HWND hwnd = dx->PrepareEditCtrl(id);
-    if (!hwnd)
-        return;
-    if (dx->m_bSaveAndValidate) {
-        UINT parsed = 0;
-        if (!AfxParseUInt(TextOf(hwnd), parsed)) {
-            AfxMessageBox(AFX_IDP_PARSE_UINT);
-            dx->Fail();
-            return;
-        }
-        value = parsed;
-    } else {
-        char text[16];
-        std::snprintf(text, sizeof text, "%u", value);
-        ::SetWindowTextA(hwnd, text);
-    }
+    ExchangeNumber(dx, id, value, &AfxParseUInt, AFX_IDP_PARSE_UINT, "%u");
 }
