@@ -57,8 +57,9 @@ HRGN ExtCreateRegion(const XFORM* xform, DWORD count, const RGNDATA* data)
         if (header.nCount > available)
             return nullptr;
         std::vector<RECT> rects(header.nCount);
-        std::memcpy(rects.data(), reinterpret_cast<const char*>(data) + sizeof(RGNDATAHEADER),
-                    rects.size() * sizeof(RECT));
+        if (!rects.empty())
+            std::memcpy(rects.data(), reinterpret_cast<const char*>(data) + sizeof(RGNDATAHEADER),
+                        rects.size() * sizeof(RECT));
         return addRegion(table, Region::fromRects(rects));
     });
 }
