@@ -303,21 +303,16 @@ void HeadlessBackend::Wheel(POINT screen, int delta)
     impl_->Push(std::move(e));
 }
 
-void HeadlessBackend::KeyDown(UINT vk)
-{
-    Impl::Event e;
-    e.kind = Impl::Event::Kind::Key;
-    e.vk = vk;
-    e.down = true;
-    impl_->Push(std::move(e));
-}
+void HeadlessBackend::KeyDown(UINT vk) { PushKey(vk, true); }
 
-void HeadlessBackend::KeyUp(UINT vk)
+void HeadlessBackend::KeyUp(UINT vk) { PushKey(vk, false); }
+
+void HeadlessBackend::PushKey(UINT vk, bool down)
 {
     Impl::Event e;
     e.kind = Impl::Event::Kind::Key;
     e.vk = vk;
-    e.down = false;
+    e.down = down;
     impl_->Push(std::move(e));
 }
 

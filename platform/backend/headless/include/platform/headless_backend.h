@@ -163,6 +163,7 @@ public:
     bool SaveScreenshot(NativeWindowId window, const std::string& path) const;
 
 private:
+    void PushKey(UINT vk, bool down);
     struct Impl;
     class Scripts;
     Scripts& ScriptState();
