@@ -23,6 +23,7 @@ void MoveControl(CWnd& control, const skin::Box& box)
 
 CQuillpostDlg::CQuillpostDlg(CWnd* parent) : CDialog(IDD, parent)
 {
+    m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDI_TRAY_LOGIN) : nullptr;
     // The buffer that assembles the news server's answers is made here
     // once the news link exists.
 }
@@ -155,8 +156,15 @@ void CQuillpostDlg::StopNewsAlert()
 void CQuillpostDlg::OnPaint()
 {
     CPaintDC dc(this);
-    // A minimised window draws m_hIcon centred once icons can be drawn;
-    // until then it keeps showing its skin.
+    if (IsIconic()) {
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+        const int cxIcon = GetSystemMetrics(SM_CXICON);
+        const int cyIcon = GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
+        return;
+    }
     if (m_dibFrame.IsValid())
         m_dibFrame.BitBlt(dc.GetSafeHdc(), 0, 0, nullptr);
     if (m_dibTitle.IsValid())

@@ -108,7 +108,7 @@ protected:
     CWnd m_browserMain;
     CWnd m_browserBanner;
 
-    // Icon resource 154; there is no icon loader yet, so it stays null
-    // and the window shows the desktop's default icon.
+    // Icon resource 154, the logged-in tray icon, shown by the desktop for
+    // the window; shared, so never destroyed.
     HICON m_hIcon = nullptr;
 };

@@ -1,5 +1,6 @@
 # The client's core: its settings file, the single-copy counter, the two
-# small dialogs and the resource tables.  Included by client/CMakeLists.txt.
+# small dialogs and the resource tables with the embedded artwork.
+# Included by client/CMakeLists.txt.
 
 set(QP_DEFAULT_NEWS_HOST "news.quillpost.co.kr" CACHE STRING
   "The news server the client uses when sys.con names none")
@@ -13,4 +14,5 @@ add_library(quillpost_core STATIC
 )
 target_include_directories(quillpost_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_compile_definitions(quillpost_core PRIVATE QP_DEFAULT_NEWS_HOST="${QP_DEFAULT_NEWS_HOST}")
-target_link_libraries(quillpost_core PUBLIC platform_afx platform_user quillpost_resource_ids)
+target_link_libraries(quillpost_core PUBLIC platform_afx platform_user quillpost_resource_ids
+  PRIVATE quillpost_embedded_resources)

@@ -3,14 +3,13 @@
 // resource tables and runs the application object.
 //
 //   quillpost [--headless] [--screenshot FILE] [--headless-screenshot FILE]
-//             [--artwork DIR]
 //
 // Without a display (or with --headless) the program says so, runs the
 // main window in virtual time for a few seconds, writes a screenshot of it
 // to FILE (--screenshot; quillpost-screenshot.bmp by default) and ends.
 // --headless-screenshot FILE is --headless with --screenshot FILE.  The
-// skin bitmaps are read from DIR (default: $QUILLPOST_ARTWORK_DIR, else
-// the build's artwork).
+// bitmaps, icons and cursor are inside the program; "Frame.bmp",
+// "Title.bmp" and sys.con are read from the working directory.
 //
 // Test hook: QUILLPOST_TEST_HOLD=DIR runs headless on the real clock; once
 // the main window is up the copy creates DIR/ready.<pid>, and it stays
@@ -110,7 +109,7 @@ bool StartQt(int argc, char** argv, std::string& whyNot)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: quillpost [--headless] [--screenshot FILE] [--headless-screenshot FILE] [--artwork DIR]\n");
+    std::fprintf(stderr, "usage: quillpost [--headless] [--screenshot FILE] [--headless-screenshot FILE]\n");
     return 2;
 }
 
@@ -120,13 +119,6 @@ int main(int argc, char** argv)
 {
     bool headless = false;
     std::string screenshot = "quillpost-screenshot.bmp";
-    std::string artwork;
-    if (const char* dir = std::getenv("QUILLPOST_ARTWORK_DIR"))
-        artwork = dir;
-#if defined(QP_DEFAULT_ARTWORK_DIR)
-    if (artwork.empty())
-        artwork = QP_DEFAULT_ARTWORK_DIR;
-#endif
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--headless") {
@@ -136,8 +128,6 @@ int main(int argc, char** argv)
             screenshot = argv[++i];
         } else if (arg == "--screenshot" && i + 1 < argc) {
             screenshot = argv[++i];
-        } else if (arg == "--artwork" && i + 1 < argc) {
-            artwork = argv[++i];
         } else {
             return Usage();
         }
@@ -161,6 +151,6 @@ int main(int argc, char** argv)
     if (!started)
         StartHeadless(screenshot, holdDir);
 
-    RegisterQuillpostResources(artwork.c_str());
+    RegisterQuillpostResources();
     return AfxWinMain();
 }

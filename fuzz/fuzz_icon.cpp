@@ -1,5 +1,5 @@
 // Icon and cursor files: read, then turn every image read into pixels.
-#include "artgen/icon_file.h"
+#include "platform/icon_file.h"
 
 #include <cstdint>
 #include <span>

@@ -29,7 +29,6 @@ printf '127.0.0.1\nTitle.bmp\n%s\n' "$port" > "$run/sys.con"
 
 program="$build/bin/quillpost"
 cd "$run"
-export QUILLPOST_ARTWORK_DIR="$artwork"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "run.sh: starting quillpost on the desktop in $(pwd)"
   # The program falls back to the headless backend itself, saying so,

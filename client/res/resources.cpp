@@ -1,14 +1,12 @@
 #include "resources.h"
 
+#include "embedded_resources.h"
 #include "resource.h"
 
 #include "platform/user.h"
 #include "platform/user_dialog.h"
 #include "platform/user_menu.h"
 
-#include <cstdio>
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace {
@@ -132,46 +130,18 @@ void RegisterMenus()
                                                            }));
 }
 
-// The skin bitmaps are small; anything larger than this is not one of them.
-constexpr long kMaxBitmapFile = 4L * 1024 * 1024;
-
-// The whole of a bitmap file, or nothing when it is missing, unreadable or
-// implausibly large.
-std::vector<unsigned char> ReadBitmapFile(const std::string& path)
+// The artwork the build put into the program, handed to the user layer's
+// tables; it is read from there when a bitmap, icon or cursor is loaded.
+int RegisterArtwork()
 {
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    const std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
-    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0)
-        return {};
-    const long size = std::ftell(file.get());
-    if (size <= 0 || size > kMaxBitmapFile || std::fseek(file.get(), 0, SEEK_SET) != 0)
-        return {};
-    std::vector<unsigned char> data(static_cast<std::size_t>(size));
-    if (std::fread(data.data(), 1, data.size(), file.get()) != data.size())
-        return {};
-    return data;
-}
-
-constexpr WORD kBitmapIds[] = {
-    IDB_CLOSE,          IDB_FILE,          IDB_HELP,        IDB_NEWSLIST,      IDB_MINIMIZE,
-    IDB_FUNCTIONS,      IDB_SEARCH,        IDB_MINIMIZE_OVER, IDB_FUNCTIONS_OVER, IDB_SEARCH_OVER,
-    IDB_CLOSE_OVER,     IDB_HELP_OVER,     IDB_NEWSLIST_OVER, IDB_FILE_OVER,   IDB_TICKER_BUTTON,
-    IDB_TICKER_FRAME,   IDB_NOTIFIER_SKIN,
-};
-
-int RegisterBitmaps(const char* artworkDir)
-{
-    if (!artworkDir || !artworkDir[0])
-        return 0;
     int registered = 0;
-    for (WORD id : kBitmapIds) {
-        const std::string path = std::string(artworkDir) + "/bitmap_" + std::to_string(id) + ".bmp";
-        const std::vector<unsigned char> data = ReadBitmapFile(path);
-        if (data.empty())
-            continue;
-        UserRegisterBitmapResource(id, data.data(), data.size());
+    for (const EmbeddedResource& r : EmbeddedResources()) {
+        const auto id = static_cast<WORD>(r.id);
+        switch (r.kind) {
+        case EmbeddedKind::Bitmap: UserRegisterBitmapResource(id, r.data, r.size); break;
+        case EmbeddedKind::Icon: UserRegisterIconResource(id, r.data, r.size); break;
+        case EmbeddedKind::Cursor: UserRegisterCursorResource(id, r.data, r.size); break;
+        }
         ++registered;
     }
     return registered;
@@ -179,12 +149,12 @@ int RegisterBitmaps(const char* artworkDir)
 
 } // namespace
 
-int RegisterQuillpostResources(const char* artworkDir)
+int RegisterQuillpostResources()
 {
     UserRegisterDialogTemplate(IDD_QUILLPOST_DIALOG, MainWindowTemplate());
     UserRegisterDialogTemplate(IDD_SPEED_DIALOG, SpeedTemplate());
     UserRegisterDialogTemplate(IDD_ALERT_DIALOG, AlertTemplate());
     RegisterMenus();
     UserRegisterString(IDS_SOCKETS_INIT_FAILED, "Windows 소켓 초기화에 실패하였습니다.");
-    return RegisterBitmaps(artworkDir);
+    return RegisterArtwork();
 }

@@ -26,6 +26,7 @@ const FrameworkString kFrameworkStrings[] = {
 
 CWinApp::CWinApp(LPCSTR appName) : m_strAppName(appName), m_pszAppName(nullptr)
 {
+    m_hInstance = ::GetModuleHandleA(nullptr);
     g_app = this;
     if (appName)
         m_pszAppName = m_strAppName;
@@ -71,6 +72,22 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg)
     }
     return FALSE;
 }
+
+HICON CWinApp::LoadIcon(UINT resourceId) const
+{
+    return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(static_cast<WORD>(resourceId)));
+}
+
+HICON CWinApp::LoadIcon(LPCSTR name) const { return ::LoadIconA(AfxGetResourceHandle(), name); }
+
+HICON CWinApp::LoadStandardIcon(LPCSTR name) const { return ::LoadIconA(nullptr, name); }
+
+HCURSOR CWinApp::LoadCursor(UINT resourceId) const
+{
+    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(static_cast<WORD>(resourceId)));
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCSTR name) const { return ::LoadCursorA(nullptr, name); }
 
 CWinApp* AfxGetApp() { return g_app; }
 

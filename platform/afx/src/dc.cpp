@@ -126,6 +126,8 @@ int CDC::GetBkMode() const { return ::GetBkMode(m_hDC); }
 int CDC::SetStretchBltMode(int mode) { return ::SetStretchBltMode(m_hDC, mode); }
 int CDC::GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hAttribDC, index); }
 
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int srcX, int srcY, DWORD rop)
 {
     return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, srcX, srcY, rop);

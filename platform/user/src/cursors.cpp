@@ -1,5 +1,6 @@
-// Cursor handles and SetCursor.  Standard cursors are shared and never
-// destroyed; cursors made from pixels belong to their maker.
+// Cursor handles and SetCursor.  Standard cursors and those loaded from the
+// program's resources are shared and never destroyed; cursors made from
+// pixels belong to their maker.
 #include "cursors.h"
 
 #include "runtime.h"
@@ -38,6 +39,11 @@ bool IsStandardId(int id) { return (id >= 32512 && id <= 32516) || (id >= 32640 
 
 } // namespace
 
+HCURSOR AddCursorObject(platform::CursorImage image, bool shared)
+{
+    return Cursors().Add(CursorObject{std::move(image), shared});
+}
+
 const platform::CursorImage* CursorShape(HCURSOR cursor)
 {
     const auto it = Cursors().cursors.find(cursor);
@@ -65,9 +71,9 @@ extern "C" {
 
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name)
 {
-    // Cursors of a program's resources come from the resource loader; here
-    // only the standard shapes exist.
-    if (instance != nullptr || !IS_INTRESOURCE(name)) {
+    if (instance != nullptr)
+        return static_cast<HCURSOR>(LoadImageA(instance, name, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    if (!IS_INTRESOURCE(name)) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
@@ -129,11 +135,11 @@ HCURSOR UserCreateCursorFromArgb(int width, int height, int hotX, int hotY, cons
     if (width <= 0 || height <= 0 || width > 256 || height > 256 || argb == nullptr || hotX < 0 || hotY < 0 ||
         hotX >= width || hotY >= height)
         return nullptr;
-    CursorObject object;
-    object.image.standard = 0;
-    object.image.width = width;
-    object.image.height = height;
-    object.image.hotSpot = POINT{hotX, hotY};
-    object.image.argb.assign(argb, argb + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    return Cursors().Add(std::move(object));
+    platform::CursorImage image;
+    image.standard = 0;
+    image.width = width;
+    image.height = height;
+    image.hotSpot = POINT{hotX, hotY};
+    image.argb.assign(argb, argb + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    return AddCursorObject(std::move(image), false);
 }

@@ -8,6 +8,8 @@ namespace user {
 
 // The shape a handle stands for; null for a stale handle.
 const platform::CursorImage* CursorShape(HCURSOR cursor);
+// A new cursor handle for `image`; a shared one is never destroyed.
+HCURSOR AddCursorObject(platform::CursorImage image, bool shared);
 // Shows the current cursor (RT().cursor) over the pointer's window.
 void ApplyCursor();
 

@@ -25,6 +25,18 @@ LRESULT SetText(Window& w, LPCSTR text)
     return TRUE;
 }
 
+// The desktop shows the big icon, or the small one when there is no big.
+void ShowIcon(const Window& w)
+{
+    if (!w.top)
+        return;
+    platform::CursorImage image;
+    const HICON icon = w.iconBig != nullptr ? w.iconBig : w.iconSmall;
+    if (icon == nullptr || !UserGetIconImage(icon, image))
+        image = platform::CursorImage{};
+    Backend().SetWindowIcon(w.top->native, image);
+}
+
 LRESULT GetText(const Window& w, WPARAM size, LPARAM buffer)
 {
     auto* out = reinterpret_cast<char*>(buffer);
@@ -130,6 +142,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
+    case WM_ICONERASEBKGND: {
+        // Under a minimised window's icon lies the desktop.
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const auto desktop = reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_DESKTOP + 1));
+        return FillRect(reinterpret_cast<HDC>(wParam), &client, desktop) != 0 ? 1 : 0;
+    }
     case WM_SETTEXT:
         return SetText(*w, reinterpret_cast<LPCSTR>(lParam));
     case WM_GETTEXT:
@@ -190,6 +209,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         HICON& slot = wParam == ICON_SMALL ? w->iconSmall : w->iconBig;
         const HICON previous = slot;
         slot = reinterpret_cast<HICON>(lParam);
+        if (previous != slot)
+            ShowIcon(*w);
         return reinterpret_cast<LRESULT>(previous);
     }
     case WM_GETICON:

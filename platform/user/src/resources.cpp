@@ -1,7 +1,9 @@
-// Resource tables and the calls that read them (LoadStringA, LoadBitmapA).
+// Resource tables and the calls that read them (LoadStringA, LoadBitmapA);
+// icons and cursors are decoded by icons.cpp and cursors.cpp.
 #include "resources.h"
 
 #include "controls.h"
+#include "icons.h"
 #include "platform/gdi.h"
 
 #include <cstring>
@@ -16,6 +18,8 @@ struct Tables {
     std::map<WORD, UserMenuTemplate> menus;
     std::map<UINT, std::string> strings;
     std::map<WORD, std::vector<std::uint8_t>> bitmaps;
+    std::map<WORD, std::vector<std::uint8_t>> icons;
+    std::map<WORD, std::vector<std::uint8_t>> cursors;
 };
 
 Tables& T()
@@ -27,9 +31,23 @@ Tables& T()
 // Rows of a DIB are padded to four bytes.
 std::uint64_t Stride(std::uint64_t width, unsigned bitCount) { return ((width * bitCount + 31) / 32) * 4; }
 
-// A DIB section from the contents of a .bmp file; null when the file is
-// not an uncompressed bitmap whose parts all lie inside `file`.
-HBITMAP BitmapFromFile(const std::vector<std::uint8_t>& file)
+const std::vector<std::uint8_t>* Find(const std::map<WORD, std::vector<std::uint8_t>>& table, WORD id)
+{
+    const auto it = table.find(id);
+    return it == table.end() ? nullptr : &it->second;
+}
+
+void Store(std::map<WORD, std::vector<std::uint8_t>>& table, WORD id, const void* file, std::size_t size)
+{
+    const auto* bytes = static_cast<const std::uint8_t*>(file);
+    if (bytes == nullptr)
+        size = 0;
+    table[id].assign(bytes, bytes + size);
+}
+
+} // namespace
+
+HBITMAP BitmapFromFile(std::span<const std::uint8_t> file)
 {
     BITMAPFILEHEADER fh{};
     BITMAPINFOHEADER ih{};
@@ -75,7 +93,9 @@ HBITMAP BitmapFromFile(const std::vector<std::uint8_t>& file)
     return bitmap;
 }
 
-} // namespace
+const std::vector<std::uint8_t>* FindBitmapResource(WORD id) { return Find(T().bitmaps, id); }
+const std::vector<std::uint8_t>* FindIconResource(WORD id) { return Find(T().icons, id); }
+const std::vector<std::uint8_t>* FindCursorResource(WORD id) { return Find(T().cursors, id); }
 
 const UserMenuTemplate* FindMenuTemplate(WORD id)
 {
@@ -107,15 +127,17 @@ void UserRegisterMenuTemplate(WORD id, const UserMenuTemplate& menuTemplate) { T
 
 void UserRegisterString(UINT id, const std::string& utf8) { T().strings[id] = utf8; }
 
-void UserRegisterBitmapResource(WORD id, const void* bmpFile, std::size_t size)
-{
-    const auto* bytes = static_cast<const std::uint8_t*>(bmpFile);
-    if (bytes == nullptr)
-        size = 0;
-    T().bitmaps[id].assign(bytes, bytes + size);
-}
+void UserRegisterBitmapResource(WORD id, const void* bmpFile, std::size_t size) { Store(T().bitmaps, id, bmpFile, size); }
 
-void UserClearResources() { T() = Tables{}; }
+void UserRegisterIconResource(WORD id, const void* file, std::size_t size) { Store(T().icons, id, file, size); }
+
+void UserRegisterCursorResource(WORD id, const void* file, std::size_t size) { Store(T().cursors, id, file, size); }
+
+void UserClearResources()
+{
+    T() = Tables{};
+    ForgetSharedImages();
+}
 
 extern "C" {
 
@@ -144,8 +166,8 @@ HBITMAP LoadBitmapA(HINSTANCE, LPCSTR name)
     WORD id = 0;
     if (!ResourceId(name, id))
         return nullptr;
-    const auto it = T().bitmaps.find(id);
-    return it == T().bitmaps.end() ? nullptr : BitmapFromFile(it->second);
+    const std::vector<std::uint8_t>* file = FindBitmapResource(id);
+    return file == nullptr ? nullptr : BitmapFromFile(*file);
 }
 
 } // extern "C"

@@ -13,6 +13,7 @@ PopupMenuService* Backend::PopupMenus() { return nullptr; }
 DialogScriptService* Backend::DialogScripts() { return nullptr; }
 CommonDialogService* Backend::CommonDialogs() { return nullptr; }
 WebViewService* Backend::WebViews() { return nullptr; }
+void Backend::SetWindowIcon(NativeWindowId, const CursorImage&) {}
 
 } // namespace platform
 

@@ -37,7 +37,7 @@ protected:
         headless = backend.get();
         UserSetBackend(std::move(backend));
         UserClearResources();
-        RegisterQuillpostResources(QP_TEST_ARTWORK_DIR);
+        RegisterQuillpostResources();
     }
 
     void TearDown() override

@@ -1,5 +1,6 @@
 // A fresh headless backend in virtual time with the client's resource
-// tables registered (artwork from the build) for every test.
+// tables registered (with the artwork embedded in the program) for every
+// test.
 #pragma once
 
 #include "res/resources.h"
@@ -20,7 +21,7 @@ protected:
         headless = backend.get();
         UserSetBackend(std::move(backend));
         UserClearResources();
-        bitmapsRegistered = RegisterQuillpostResources(QP_TEST_ARTWORK_DIR);
+        resourcesRegistered = RegisterQuillpostResources();
     }
     void TearDown() override
     {
@@ -30,5 +31,5 @@ protected:
     }
 
     platform::HeadlessBackend* headless = nullptr;
-    int bitmapsRegistered = 0;
+    int resourcesRegistered = 0;
 };

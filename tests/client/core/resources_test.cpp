@@ -1,14 +1,12 @@
 // The client's resource tables as the program finds them by id: the main
-// window's template laid out in pixels, the three menus, string 103 and the
-// skin bitmaps read from the build's artwork.
+// window's template laid out in pixels, the three menus, string 103, and
+// the skin bitmaps, icons and cursor embedded into the program.
 #include "client_fixture.h"
 #include "res/resource.h"
 
 #include "platform/gdi.h"
 #include "platform/user_menu.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -138,7 +136,6 @@ TEST_F(Resources, SkinBitmapsLoadAtTheirSizes)
         {144, 27, 39}, {148, 27, 39}, {133, 28, 39}, {134, 28, 39}, {146, 28, 39}, {147, 28, 39},
         {136, 26, 39}, {143, 26, 39}, {150, 24, 29}, {173, 205, 29}, {180, 200, 83},
     };
-    EXPECT_EQ(bitmapsRegistered, static_cast<int>(std::size(sizes)));
     for (const auto& s : sizes) {
         const HBITMAP bitmap = ::LoadBitmapA(nullptr, MAKEINTRESOURCEA(s.id));
         ASSERT_NE(bitmap, nullptr) << s.id;
@@ -150,28 +147,53 @@ TEST_F(Resources, SkinBitmapsLoadAtTheirSizes)
     }
 }
 
-TEST_F(Resources, MissingArtworkLeavesOnlyThoseBitmapsOut)
+TEST_F(Resources, IconsAndCursorAreEmbeddedAtTheirSizes)
 {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::current_path() / "partial_artwork";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::copy_file(fs::path(QP_TEST_ARTWORK_DIR) / "bitmap_131.bmp", dir / "bitmap_131.bmp");
-    {
-        std::ofstream empty(dir / "bitmap_132.bmp"); // an empty file is no bitmap
+    const HINSTANCE program = ::GetModuleHandleA(nullptr);
+    const WORD icons[] = {IDR_MAINFRAME, IDI_TRAY_LOGIN, IDI_TRAY_LOGOUT, 159, 160, 161, 162, 163, 164};
+    constexpr int kBitmaps = 17;
+    EXPECT_EQ(resourcesRegistered, kBitmaps + static_cast<int>(std::size(icons)) + 1);
+    for (const WORD id : icons) {
+        // At their own size, the tray's images are 16 by 16; the program's
+        // own icon also holds a 32-pixel image, which is nearest the
+        // system size and so the one chosen.
+        const auto icon =
+            static_cast<HICON>(::LoadImageA(program, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_SHARED));
+        platform::CursorImage image;
+        ASSERT_TRUE(UserGetIconImage(icon, image)) << id;
+        const int expected = id == IDR_MAINFRAME ? 32 : 16;
+        EXPECT_EQ(image.width, expected) << id;
+        EXPECT_EQ(image.height, expected) << id;
+        EXPECT_EQ(image.argb[static_cast<std::size_t>(expected / 2) * expected + expected / 2] >> 24, 0xFFu)
+            << id << ": the middle of the picture is opaque";
     }
-    UserClearResources();
-    EXPECT_EQ(RegisterQuillpostResources(dir.string().c_str()), 1);
-    const HBITMAP present = ::LoadBitmapA(nullptr, MAKEINTRESOURCEA(131));
-    EXPECT_NE(present, nullptr);
-    ::DeleteObject(present);
-    EXPECT_EQ(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(132)), nullptr);
-    EXPECT_NE(UserFindDialogTemplate(IDD_SPEED_DIALOG), nullptr) << "the tables are there without artwork";
+    const auto small =
+        static_cast<HICON>(::LoadImageA(program, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16, 0));
+    platform::CursorImage image;
+    ASSERT_TRUE(UserGetIconImage(small, image));
+    EXPECT_EQ(image.width, 16);
+    ::DestroyIcon(small);
 
-    UserClearResources();
-    EXPECT_EQ(RegisterQuillpostResources(nullptr), 0);
-    EXPECT_EQ(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(131)), nullptr);
-    fs::remove_all(dir);
+    // The hand: 32 by 32 with its hot spot at the fingertip, shown over a
+    // window that sets it.
+    const HCURSOR hand = ::LoadCursorA(program, MAKEINTRESOURCEA(IDC_POINTER_HAND));
+    ASSERT_NE(hand, nullptr);
+    EXPECT_EQ(::LoadCursorA(program, MAKEINTRESOURCEA(IDC_POINTER_HAND)), hand) << "resource cursors are shared";
+    const HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                          nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    headless->MoveMouse(POINT{10, 10});
+    headless->Pump();
+    ::SetCursor(hand);
+    const auto state = headless->State(UserGetNativeWindow(window));
+    ASSERT_TRUE(state.has_value());
+    const platform::CursorImage& shown = state->cursor;
+    EXPECT_EQ(shown.width, 32);
+    EXPECT_EQ(shown.height, 32);
+    EXPECT_EQ(shown.hotSpot.x, 5);
+    EXPECT_EQ(shown.hotSpot.y, 0);
+    EXPECT_EQ(shown.argb[5] >> 24, 0xFFu) << "the fingertip itself is drawn";
+    ::DestroyWindow(window);
 }
 
 } // namespace

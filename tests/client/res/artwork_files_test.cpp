@@ -3,7 +3,7 @@
 // the program asks for, and the generator draws the same bytes every time.
 #include "artwork_test_support.h"
 
-#include "artgen/icon_file.h"
+#include "platform/icon_file.h"
 
 #include <gtest/gtest.h>
 

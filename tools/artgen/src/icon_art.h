@@ -2,7 +2,7 @@
 // hand cursor, as icon and cursor file images.
 #pragma once
 
-#include "artgen/icon_file.h"
+#include "platform/icon_file.h"
 
 namespace artgen {
 

@@ -26,6 +26,14 @@ public:
     // Offers a message to the windows under it, then to the main window.
     virtual BOOL PreTranslateMessage(MSG* msg);
 
+    // Icons and cursors of the program's resources (shared handles: never
+    // destroyed) and of the system's set.
+    HICON LoadIcon(UINT resourceId) const;
+    HICON LoadIcon(LPCSTR name) const;
+    HICON LoadStandardIcon(LPCSTR name) const;
+    HCURSOR LoadCursor(UINT resourceId) const;
+    HCURSOR LoadStandardCursor(LPCSTR name) const;
+
     // Three-dimensional controls are what the runtime always draws.
     BOOL Enable3dControls() { return TRUE; }
     BOOL Enable3dControlsStatic() { return TRUE; }
@@ -33,7 +41,7 @@ public:
     CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;
     LPCSTR m_pszAppName = nullptr;
-    HINSTANCE m_hInstance = nullptr;
+    HINSTANCE m_hInstance = nullptr; // the program's module, which holds its resources
     int m_nExitCode = 0;
 };
 

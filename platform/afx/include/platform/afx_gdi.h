@@ -137,6 +137,8 @@ public:
     // A two-colour frame: top and left in `topLeft`, bottom and right in
     // `bottomRight`, one pixel wide.
     void Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight);
+    BOOL DrawIcon(int x, int y, HICON icon);
+    BOOL DrawIcon(POINT point, HICON icon) { return DrawIcon(point.x, point.y, icon); }
     COLORREF GetPixel(int x, int y) const;
     COLORREF SetPixel(int x, int y, COLORREF color);
     BOOL TextOut(int x, int y, LPCSTR text, int count);

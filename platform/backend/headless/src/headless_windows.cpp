@@ -176,6 +176,12 @@ void HeadlessBackend::SetCursor(NativeWindowId window, const CursorImage& cursor
         r->state.cursor = cursor;
 }
 
+void HeadlessBackend::SetWindowIcon(NativeWindowId window, const CursorImage& icon)
+{
+    if (Impl::Record* r = impl_->Find(window))
+        r->state.icon = icon;
+}
+
 void HeadlessBackend::CapturePointer(NativeWindowId window)
 {
     if (impl_->Find(window) != nullptr)

@@ -3,6 +3,8 @@
 #include "top_window.h"
 
 #include <QCursor>
+#include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QRegion>
 #include <QWindow>
@@ -41,6 +43,14 @@ QRegion RegionOf(const std::vector<RECT>& rects)
             region += r;
     }
     return region;
+}
+
+// A copy of the pixels, so the image does not outlive the caller's vector.
+QImage ImageOf(const CursorImage& image)
+{
+    return QImage(reinterpret_cast<const uchar*>(image.argb.data()), image.width, image.height, image.width * 4,
+                  QImage::Format_ARGB32)
+        .copy();
 }
 
 } // namespace
@@ -273,11 +283,21 @@ void QtBackend::SetCursor(NativeWindowId window, const CursorImage& cursor)
         w->widget->setCursor(QCursor(static_cast<Qt::CursorShape>(QtCursorShapeFor(cursor.standard))));
         return;
     }
-    // The pixels are copied: the image must not outlive the caller's vector.
-    const QImage image = QImage(reinterpret_cast<const uchar*>(cursor.argb.data()), cursor.width, cursor.height,
-                                cursor.width * 4, QImage::Format_ARGB32)
-                             .copy();
-    w->widget->setCursor(QCursor(QPixmap::fromImage(image), cursor.hotSpot.x, cursor.hotSpot.y));
+    w->widget->setCursor(QCursor(QPixmap::fromImage(ImageOf(cursor)), cursor.hotSpot.x, cursor.hotSpot.y));
+}
+
+void QtBackend::SetWindowIcon(NativeWindowId window, const CursorImage& icon)
+{
+    Impl::Window* w = impl_->Find(window);
+    if (w == nullptr)
+        return;
+    const std::size_t pixels = static_cast<std::size_t>(std::max(icon.width, 0)) *
+                               static_cast<std::size_t>(std::max(icon.height, 0));
+    if (icon.argb.empty() || pixels == 0 || icon.argb.size() < pixels) {
+        w->widget->setWindowIcon(QIcon());
+        return;
+    }
+    w->widget->setWindowIcon(QIcon(QPixmap::fromImage(ImageOf(icon))));
 }
 
 void QtBackend::CapturePointer(NativeWindowId window)

@@ -227,6 +227,9 @@ PLATFORM_BASE_API BOOL CloseHandle(HANDLE object);
 PLATFORM_BASE_API BOOL DeleteFileA(LPCSTR fileName);
 PLATFORM_BASE_API DWORD GetLastError();
 PLATFORM_BASE_API void SetLastError(DWORD error);
+// The running program is the one module that holds resources: null names it
+// and gives its handle; any other name gives null (ERROR_MOD_NOT_FOUND).
+PLATFORM_BASE_API HMODULE GetModuleHandleA(LPCSTR moduleName);
 }
 
 inline constexpr auto ERROR_SUCCESS = 0u;
@@ -236,3 +239,4 @@ inline constexpr auto ERROR_INVALID_HANDLE = 6u;
 inline constexpr auto ERROR_NOT_ENOUGH_MEMORY = 8u;
 inline constexpr auto ERROR_INVALID_PARAMETER = 87u;
 inline constexpr auto ERROR_FILE_EXISTS = 80u;
+inline constexpr auto ERROR_MOD_NOT_FOUND = 126u;

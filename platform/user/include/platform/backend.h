@@ -228,6 +228,9 @@ public:
     // is the window's size; the backend copies what it needs.
     virtual void Present(NativeWindowId window, const PixelView& store, RECT dirty) = 0;
     virtual void SetCursor(NativeWindowId window, const CursorImage& cursor) = 0;
+    // The icon the desktop shows for the window (task bar, switcher); an
+    // empty image means none.  Backends without a desktop may ignore it.
+    virtual void SetWindowIcon(NativeWindowId window, const CursorImage& icon);
     // While captured, pointer events go to `window` wherever the pointer is.
     virtual void CapturePointer(NativeWindowId window) = 0;
     virtual void ReleasePointer() = 0;

@@ -157,6 +157,28 @@ PLATFORM_USER_API HCURSOR SetCursor(HCURSOR cursor);
 PLATFORM_USER_API HCURSOR GetCursor();
 PLATFORM_USER_API BOOL DestroyCursor(HCURSOR cursor);
 PLATFORM_USER_API int ShowCursor(BOOL show);
+// Icons.  A null instance names the system's icons (IDI_...); the program's
+// module (GetModuleHandleA(nullptr)) names its registered icon resources.
+// LoadIconA gives a shared icon of the system size (SM_CXICON), scaled from
+// the resource's nearest image when it has none of that size.
+PLATFORM_USER_API HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+// A bitmap, icon or cursor from a resource of `instance` or, with
+// LR_LOADFROMFILE, from the file `name`.  Icons and cursors: `cx`/`cy` 0
+// mean the image's own size (LR_DEFAULTSIZE: the system size); the image
+// nearest the wanted size is chosen and scaled to it.  Bitmaps come as DIB
+// sections, stretched when a size is given.  LR_SHARED icons and cursors
+// are loaded once per name and size and never destroyed.  Null on failure.
+PLATFORM_USER_API HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
+// Frees an icon; false for shared icons and stale handles.
+PLATFORM_USER_API BOOL DestroyIcon(HICON icon);
+// Draws the icon at its own size, blended by its transparency.
+PLATFORM_USER_API BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
+// Draws the icon scaled to `cx` by `cy` (0: its own size, or the system size
+// with DI_DEFAULTSIZE).  DI_IMAGE blends the colours, DI_MASK alone paints
+// the mask (black where opaque, white where transparent).  With
+// `flickerFree` the cell is first filled with that brush.
+PLATFORM_USER_API BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int cx, int cy, UINT step, HBRUSH flickerFree,
+                                  UINT flags);
 PLATFORM_USER_API UINT GetDoubleClickTime();
 PLATFORM_USER_API BOOL MessageBeep(UINT type);
 

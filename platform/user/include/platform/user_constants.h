@@ -28,6 +28,7 @@ inline constexpr UINT WM_QUERYENDSESSION = 0x0011;
 inline constexpr UINT WM_QUIT = 0x0012;
 inline constexpr UINT WM_QUERYOPEN = 0x0013;
 inline constexpr UINT WM_ERASEBKGND = 0x0014;
+inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_SYSCOLORCHANGE = 0x0015;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_SETTINGCHANGE = 0x001A;
@@ -557,6 +558,34 @@ inline const LPCSTR IDC_NO = MAKEINTRESOURCEA(32648);
 inline const LPCSTR IDC_HAND = MAKEINTRESOURCEA(32649);
 inline const LPCSTR IDC_APPSTARTING = MAKEINTRESOURCEA(32650);
 inline const LPCSTR IDC_HELP = MAKEINTRESOURCEA(32651);
+
+// Standard icons (LoadIconA with no module).
+inline const LPCSTR IDI_APPLICATION = MAKEINTRESOURCEA(32512);
+inline const LPCSTR IDI_HAND = MAKEINTRESOURCEA(32513);
+inline const LPCSTR IDI_QUESTION = MAKEINTRESOURCEA(32514);
+inline const LPCSTR IDI_EXCLAMATION = MAKEINTRESOURCEA(32515);
+inline const LPCSTR IDI_ASTERISK = MAKEINTRESOURCEA(32516);
+inline const LPCSTR IDI_WINLOGO = MAKEINTRESOURCEA(32517);
+inline const LPCSTR IDI_SHIELD = MAKEINTRESOURCEA(32518);
+inline const LPCSTR IDI_ERROR = IDI_HAND;
+inline const LPCSTR IDI_WARNING = IDI_EXCLAMATION;
+inline const LPCSTR IDI_INFORMATION = IDI_ASTERISK;
+
+// LoadImageA: kinds of image and load flags.
+inline constexpr UINT IMAGE_BITMAP = 0;
+inline constexpr UINT IMAGE_ICON = 1;
+inline constexpr UINT IMAGE_CURSOR = 2;
+inline constexpr UINT LR_DEFAULTCOLOR = 0x0000;
+inline constexpr UINT LR_LOADFROMFILE = 0x0010;
+inline constexpr UINT LR_DEFAULTSIZE = 0x0040;
+inline constexpr UINT LR_CREATEDIBSECTION = 0x2000;
+inline constexpr UINT LR_SHARED = 0x8000;
+
+// DrawIconEx flags.
+inline constexpr UINT DI_MASK = 0x0001;
+inline constexpr UINT DI_IMAGE = 0x0002;
+inline constexpr UINT DI_NORMAL = 0x0003;
+inline constexpr UINT DI_DEFAULTSIZE = 0x0008;
 
 // MessageBeep sounds (the message-box icon kinds).
 inline constexpr UINT MB_OK = 0x00000000;

@@ -158,9 +158,6 @@ inline constexpr WORD STN_CLICKED = 0;
 inline constexpr WORD STN_DBLCLK = 1;
 inline constexpr WORD STN_ENABLE = 2;
 inline constexpr WORD STN_DISABLE = 3;
-inline constexpr WPARAM IMAGE_BITMAP = 0;
-inline constexpr WPARAM IMAGE_ICON = 1;
-inline constexpr WPARAM IMAGE_CURSOR = 2;
 
 // Button styles, messages, states, notifications
 inline constexpr DWORD BS_PUSHBUTTON = 0x00000000;
@@ -428,5 +425,10 @@ PLATFORM_USER_API const UserDialogTemplate* UserFindDialogTemplate(WORD id);
 PLATFORM_USER_API void UserRegisterString(UINT id, const std::string& utf8);
 // `bmpFile` is the contents of a .bmp file; the bytes are copied.
 PLATFORM_USER_API void UserRegisterBitmapResource(WORD id, const void* bmpFile, std::size_t size);
-// Forgets every registered template, string, bitmap and menu (tests).
+// `file` is the contents of a .ico (or .cur) file; the bytes are copied and
+// read when the icon (cursor) is loaded.
+PLATFORM_USER_API void UserRegisterIconResource(WORD id, const void* file, std::size_t size);
+PLATFORM_USER_API void UserRegisterCursorResource(WORD id, const void* file, std::size_t size);
+// Forgets every registered template, string, bitmap, icon, cursor and menu
+// (tests).
 PLATFORM_USER_API void UserClearResources();

@@ -71,6 +71,10 @@ PLATFORM_USER_API HWND UserWindowFromNative(platform::NativeWindowId window);
 PLATFORM_USER_API bool UserCopyBackingStore(HWND topLevel, std::vector<std::uint32_t>& pixels, int& width,
                                             int& height);
 
+// The pixels of an icon (32-bit ARGB, alpha 0 transparent) and its size,
+// for a backend's window or tray icon; false for a stale handle.
+PLATFORM_USER_API bool UserGetIconImage(HICON icon, platform::CursorImage& image);
+
 // A cursor from 32-bit ARGB pixels (alpha 0 transparent) with its hot spot;
 // DestroyCursor frees it.  Resource loaders build on it.
 PLATFORM_USER_API HCURSOR UserCreateCursorFromArgb(int width, int height, int hotX, int hotY,

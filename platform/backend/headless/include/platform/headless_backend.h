@@ -58,6 +58,7 @@ public:
         bool shaped = false;
         std::vector<RECT> shape;   // window coordinates
         CursorImage cursor;
+        CursorImage icon;          // empty pixels: none
         int presents = 0;          // Present calls so far
         int width = 0;             // of the presented image
         int height = 0;
@@ -85,6 +86,7 @@ public:
     void Activate(NativeWindowId window) override;
     void Present(NativeWindowId window, const PixelView& store, RECT dirty) override;
     void SetCursor(NativeWindowId window, const CursorImage& cursor) override;
+    void SetWindowIcon(NativeWindowId window, const CursorImage& icon) override;
     void CapturePointer(NativeWindowId window) override;
     void ReleasePointer() override;
     bool StartSystemMove(NativeWindowId window) override;

@@ -50,6 +50,7 @@ public:
     void Activate(NativeWindowId window) override;
     void Present(NativeWindowId window, const PixelView& store, RECT dirty) override;
     void SetCursor(NativeWindowId window, const CursorImage& cursor) override;
+    void SetWindowIcon(NativeWindowId window, const CursorImage& icon) override;
     void CapturePointer(NativeWindowId window) override;
     void ReleasePointer() override;
     bool StartSystemMove(NativeWindowId window) override;

@@ -1,5 +1,5 @@
 // Writing .ico and .cur files.
-#include "artgen/icon_file.h"
+#include "platform/icon_file.h"
 
 #include "byte_order.h"
 

@@ -2,7 +2,7 @@
 // as the format says and is what the writer lays out; images of every depth
 // go through a round trip; damaged files are refused before anything is
 // read past their end.
-#include "artgen/icon_file.h"
+#include "platform/icon_file.h"
 
 #include <gtest/gtest.h>
 
