@@ -23,7 +23,7 @@ void MoveControl(CWnd& control, const skin::Box& box)
 
 CQuillpostDlg::CQuillpostDlg(CWnd* parent) : CDialog(IDD, parent)
 {
-    m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDI_TRAY_LOGIN) : nullptr;
+    m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY_LOGIN));
     // The buffer that assembles the news server's answers is made here
     // once the news link exists.
 }

@@ -19,7 +19,12 @@ const iconfile::IconImage* ChooseImage(const iconfile::IconFile& file, int want)
         }
         const int distance = std::abs(image.width - want);
         const int bestDistance = std::abs(best->width - want);
-        if (distance < bestDistance || (distance == bestDistance && image.bitCount > best->bitCount))
+        // On a tie the deeper image wins, then the larger: shrinking loses
+        // less than enlarging.
+        const bool better = distance != bestDistance ? distance < bestDistance
+                            : image.bitCount != best->bitCount ? image.bitCount > best->bitCount
+                                                                : image.width > best->width;
+        if (better)
             best = &image;
     }
     return best;

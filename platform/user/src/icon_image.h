@@ -14,7 +14,7 @@ inline constexpr int kSystemIconSize = 32;
 
 // Decodes a .ico or .cur file.  `cx`/`cy` 0 keep the chosen image's own
 // size; the image chosen is the one nearest `cx` (or the system size when
-// `cx` is 0), the deeper one on a tie.  A cursor keeps its hot spot (scaled
+// `cx` is 0); on a tie the deeper one, then the larger.  A cursor keeps its hot spot (scaled
 // with the image); an icon's hot spot is its centre.  False when the file
 // is damaged or holds no image.
 bool DecodeIconFile(std::span<const std::uint8_t> file, int cx, int cy, platform::CursorImage& out);

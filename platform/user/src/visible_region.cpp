@@ -35,11 +35,20 @@ void SubtractSiblingsAbove(Rgn& region, const Window& w)
     }
 }
 
+// A minimised window shows its icon, not its children.
+bool UnderMinimised(const Window& w)
+{
+    for (const Window* p = Peek(w.parent); p != nullptr; p = Peek(p->parent))
+        if (p->Minimized())
+            return true;
+    return false;
+}
+
 } // namespace
 
 Rgn VisibleRegion(const Window& w, bool clientArea, bool clipChildren, bool clipSiblings)
 {
-    if (!VisibleChain(w))
+    if (!VisibleChain(w) || UnderMinimised(w))
         return Rgn();
     Rgn region;
     if (clientArea) {
@@ -61,7 +70,7 @@ Rgn VisibleRegion(const Window& w, bool clientArea, bool clipChildren, bool clip
             SubtractSiblingsAbove(region, *parent);
         cur = parent;
     }
-    if (clipChildren) {
+    if (clipChildren && !w.Minimized()) {
         for (HWND child : w.children) {
             const Window* c = Peek(child);
             if (c != nullptr && c->Visible())

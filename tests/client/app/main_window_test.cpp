@@ -341,3 +341,57 @@ TEST_F(MainWindow, WithoutAUsableFrameTheWindowStaysRectangular)
         }});
     }
 }
+
+TEST_F(MainWindow, ItsIconIsTheLoggedInIconAndAMinimisedWindowPaintsItCentred)
+{
+    CQuillpostDlg dlg;
+    Run(dlg, {
+        [&](CQuillpostDlg& d) {
+            const HICON loggedIn = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY_LOGIN));
+            ASSERT_NE(loggedIn, nullptr);
+            EXPECT_EQ(reinterpret_cast<HICON>(d.SendMessage(WM_QUERYDRAGICON)), loggedIn);
+            EXPECT_EQ(d.GetIcon(TRUE), loggedIn);
+            EXPECT_EQ(d.GetIcon(FALSE), loggedIn);
+            platform::CursorImage icon;
+            ASSERT_TRUE(UserGetIconImage(loggedIn, icon));
+            EXPECT_EQ(State(d).icon.argb, icon.argb) << "the desktop shows the window's icon";
+
+            std::vector<std::uint32_t> shown, pixels;
+            int width = 0, height = 0;
+            ASSERT_TRUE(UserCopyBackingStore(d.m_hWnd, shown, width, height));
+            d.ShowWindow(SW_MINIMIZE);
+            d.Invalidate();
+            d.UpdateWindow();
+            ASSERT_TRUE(UserCopyBackingStore(d.m_hWnd, pixels, width, height));
+            const int size = ::GetSystemMetrics(SM_CXICON);
+            ASSERT_EQ(icon.width, size);
+            const int left = (width - size + 1) / 2;
+            const int top = (height - size + 1) / 2;
+            const COLORREF desktop = ::GetSysColor(COLOR_DESKTOP);
+            const auto at = [&](int x, int y) {
+                const std::uint32_t bgrx = pixels[static_cast<std::size_t>(y) * width + x];
+                return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
+            };
+            EXPECT_EQ(at(5, 5), desktop) << "the skin is not drawn under the icon";
+            int opaque = 0;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    const std::uint32_t argb = icon.argb[static_cast<std::size_t>(y) * size + x];
+                    if (argb >> 24 == 0xFF) {
+                        ++opaque;
+                        EXPECT_EQ(at(left + x, top + y), RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF))
+                            << x << "," << y;
+                    } else if (argb >> 24 == 0) {
+                        EXPECT_EQ(at(left + x, top + y), desktop) << x << "," << y;
+                    }
+                }
+            }
+            EXPECT_GT(opaque, size * size / 4);
+            d.ShowWindow(SW_RESTORE);
+            d.UpdateWindow();
+            ASSERT_TRUE(UserCopyBackingStore(d.m_hWnd, pixels, width, height));
+            EXPECT_TRUE(pixels == shown) << "restored, the window and its panes look as before";
+            d.PostMessage(WM_CLOSE);
+        },
+    });
+}

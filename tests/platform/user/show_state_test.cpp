@@ -126,5 +126,45 @@ TEST_F(ShowStates, HiddenAndMinimisedWindowsTakeNoClicks)
     }
 }
 
+
+TEST_F(ShowStates, AMinimisedWindowPaintsOverItsChildrenAndRestoredTheyShowAgain)
+{
+    constexpr COLORREF kParent = RGB(0, 0, 255);
+    constexpr COLORREF kChild = RGB(255, 0, 0);
+    const auto painter = [](COLORREF colour) {
+        return [colour](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+            if (m != WM_PAINT)
+                return std::nullopt;
+            PAINTSTRUCT ps;
+            const HDC dc = BeginPaint(h, &ps);
+            FillColor(dc, RECT{0, 0, 100, 100}, colour);
+            EndPaint(h, &ps);
+            return 0;
+        };
+    };
+    const HWND top = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 60, 60}, nullptr, painter(kParent));
+    const HWND child = Make(WS_CHILD | WS_VISIBLE, RECT{10, 10, 30, 30}, top, painter(kChild));
+    Pump();
+    EXPECT_EQ(Shown(top, 15, 15), kChild);
+
+    ShowWindow(top, SW_MINIMIZE);
+    InvalidateRect(top, nullptr, TRUE);
+    journal.Clear();
+    UpdateWindow(top);
+    Pump();
+    EXPECT_EQ(journal.Count(child, WM_PAINT), 0) << "the child is not drawn";
+    std::vector<std::uint32_t> pixels;
+    int width = 0, height = 0;
+    ASSERT_TRUE(UserCopyBackingStore(top, pixels, width, height));
+    EXPECT_EQ(pixels[15 * width + 15] & 0xFFFFFF, 0x0000FFu) << "the parent painted where the child lies";
+    EXPECT_TRUE(IsWindowVisible(child)) << "the child keeps its own state";
+
+    ShowWindow(top, SW_RESTORE);
+    UpdateWindow(top);
+    Pump();
+    ASSERT_TRUE(UserCopyBackingStore(top, pixels, width, height));
+    EXPECT_EQ(pixels[15 * width + 15] & 0xFFFFFF, 0xFF0000u) << "restored, the child shows again";
+}
+
 } // namespace
 } // namespace usertest
