@@ -3,6 +3,7 @@
 // pixels belong to their maker.
 #include "cursors.h"
 
+#include "image_table.h"
 #include "runtime.h"
 
 #include <map>
@@ -10,27 +11,14 @@
 namespace user {
 namespace {
 
-struct CursorObject {
-    platform::CursorImage image;
-    bool shared = false;
-};
-
 struct CursorTable {
-    std::map<HCURSOR, CursorObject> cursors;
-    std::map<int, HCURSOR> standard;
-    std::uintptr_t next = 0x20010;
-
-    HCURSOR Add(CursorObject object)
-    {
-        const HCURSOR h = reinterpret_cast<HCURSOR>(next);
-        next += 2;
-        cursors.emplace(h, std::move(object));
-        return h;
-    }
+    ImageTable<HCURSOR> images{0x20010};
+    std::map<int, HCURSOR> standard; // the shared standard shapes by IDC_ number
 };
 
 CursorTable& Cursors()
 {
+    // Never destroyed: cursors may be asked for while other statics go away.
     static CursorTable* table = new CursorTable();
     return *table;
 }
@@ -41,13 +29,12 @@ bool IsStandardId(int id) { return (id >= 32512 && id <= 32516) || (id >= 32640 
 
 HCURSOR AddCursorObject(platform::CursorImage image, bool shared)
 {
-    return Cursors().Add(CursorObject{std::move(image), shared});
+    return Cursors().images.Add(std::move(image), shared);
 }
 
 const platform::CursorImage* CursorShape(HCURSOR cursor)
 {
-    const auto it = Cursors().cursors.find(cursor);
-    return it == Cursors().cursors.end() ? nullptr : &it->second.image;
+    return Cursors().images.Find(cursor);
 }
 
 void ApplyCursor()
@@ -86,10 +73,9 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name)
     const auto it = table.standard.find(id);
     if (it != table.standard.end())
         return it->second;
-    CursorObject object;
-    object.image.standard = id;
-    object.shared = true;
-    const HCURSOR h = table.Add(std::move(object));
+    platform::CursorImage image;
+    image.standard = id;
+    const HCURSOR h = table.images.Add(std::move(image), true);
     table.standard.emplace(id, h);
     return h;
 }
@@ -110,11 +96,8 @@ HCURSOR GetCursor() { return RT().cursor; }
 
 BOOL DestroyCursor(HCURSOR cursor)
 {
-    CursorTable& table = Cursors();
-    const auto it = table.cursors.find(cursor);
-    if (it == table.cursors.end() || it->second.shared)
+    if (!Cursors().images.Destroy(cursor))
         return FALSE;
-    table.cursors.erase(it);
     if (RT().cursor == cursor)
         RT().cursor = nullptr;
     return TRUE;

@@ -6,6 +6,7 @@
 
 #include "cursors.h"
 #include "icon_image.h"
+#include "image_table.h"
 #include "resources.h"
 #include "runtime.h"
 
@@ -20,34 +21,10 @@
 namespace user {
 namespace {
 
-struct IconObject {
-    platform::CursorImage image;
-    bool shared = false;
-};
-
-struct IconTable {
-    std::map<HICON, IconObject> icons;
-    std::uintptr_t next = 0x30010;
-
-    HICON Add(IconObject object)
-    {
-        const HICON h = reinterpret_cast<HICON>(next);
-        next += 2;
-        icons.emplace(h, std::move(object));
-        return h;
-    }
-
-    const IconObject* Find(HICON icon) const
-    {
-        const auto it = icons.find(icon);
-        return it == icons.end() ? nullptr : &it->second;
-    }
-};
-
-IconTable& Icons()
+ImageTable<HICON>& Icons()
 {
     // Never destroyed: icons may be asked for while other statics go away.
-    static IconTable* table = new IconTable();
+    static auto* table = new ImageTable<HICON>(0x30010);
     return *table;
 }
 
@@ -155,7 +132,7 @@ HANDLE MakeHandle(UINT type, platform::CursorImage image, bool shared)
 {
     if (type == IMAGE_CURSOR)
         return AddCursorObject(std::move(image), shared);
-    return Icons().Add(IconObject{std::move(image), shared});
+    return Icons().Add(std::move(image), shared);
 }
 
 std::uint8_t Channel(std::uint32_t value, int shift) { return static_cast<std::uint8_t>((value >> shift) & 0xFF); }
@@ -227,23 +204,15 @@ HICON LoadIconA(HINSTANCE instance, LPCSTR name)
     return static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
 }
 
-BOOL DestroyIcon(HICON icon)
-{
-    IconTable& table = Icons();
-    const auto it = table.icons.find(icon);
-    if (it == table.icons.end() || it->second.shared)
-        return FALSE;
-    table.icons.erase(it);
-    return TRUE;
-}
+BOOL DestroyIcon(HICON icon) { return Icons().Destroy(icon) ? TRUE : FALSE; }
 
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int cx, int cy, UINT, HBRUSH flickerFree, UINT flags)
 {
-    const IconObject* object = Icons().Find(icon);
+    const platform::CursorImage* object = Icons().Find(icon);
     if (object == nullptr || dc == nullptr || (flags & DI_NORMAL) == 0 || cx < 0 || cy < 0)
         return FALSE;
-    const int fallbackW = (flags & DI_DEFAULTSIZE) ? kSystemIconSize : object->image.width;
-    const int fallbackH = (flags & DI_DEFAULTSIZE) ? kSystemIconSize : object->image.height;
+    const int fallbackW = (flags & DI_DEFAULTSIZE) ? kSystemIconSize : object->width;
+    const int fallbackH = (flags & DI_DEFAULTSIZE) ? kSystemIconSize : object->height;
     const int width = cx != 0 ? cx : fallbackW;
     const int height = cy != 0 ? cy : fallbackH;
     if (width > 4096 || height > 4096)
@@ -254,7 +223,7 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int cx, int cy, UINT, HBRUSH f
     }
     // Icons are small and drawn seldom, so they go pixel by pixel through
     // the DC: its clipping, mapping to the surface and pixel format apply.
-    const platform::CursorImage image = ScaleImage(object->image, width, height);
+    const platform::CursorImage image = ScaleImage(*object, width, height);
     const bool colours = (flags & DI_IMAGE) != 0;
     for (int row = 0; row < height; ++row) {
         for (int col = 0; col < width; ++col) {
@@ -290,9 +259,9 @@ BOOL DrawIcon(HDC dc, int x, int y, HICON icon) { return DrawIconEx(dc, x, y, ic
 
 bool UserGetIconImage(HICON icon, platform::CursorImage& image)
 {
-    const IconObject* object = Icons().Find(icon);
+    const platform::CursorImage* object = Icons().Find(icon);
     if (object == nullptr)
         return false;
-    image = object->image;
+    image = *object;
     return true;
 }

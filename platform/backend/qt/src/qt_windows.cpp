@@ -45,6 +45,13 @@ QRegion RegionOf(const std::vector<RECT>& rects)
     return region;
 }
 
+bool HasPixels(const CursorImage& image)
+{
+    const std::size_t pixels = static_cast<std::size_t>(std::max(image.width, 0)) *
+                               static_cast<std::size_t>(std::max(image.height, 0));
+    return pixels != 0 && image.argb.size() >= pixels;
+}
+
 // A copy of the pixels, so the image does not outlive the caller's vector.
 QImage ImageOf(const CursorImage& image)
 {
@@ -277,9 +284,7 @@ void QtBackend::SetCursor(NativeWindowId window, const CursorImage& cursor)
     Impl::Window* w = impl_->Find(window);
     if (w == nullptr)
         return;
-    const std::size_t pixels = static_cast<std::size_t>(std::max(cursor.width, 0)) *
-                               static_cast<std::size_t>(std::max(cursor.height, 0));
-    if (cursor.argb.empty() || pixels == 0 || cursor.argb.size() < pixels) {
+    if (!HasPixels(cursor)) {
         w->widget->setCursor(QCursor(static_cast<Qt::CursorShape>(QtCursorShapeFor(cursor.standard))));
         return;
     }
@@ -291,9 +296,7 @@ void QtBackend::SetWindowIcon(NativeWindowId window, const CursorImage& icon)
     Impl::Window* w = impl_->Find(window);
     if (w == nullptr)
         return;
-    const std::size_t pixels = static_cast<std::size_t>(std::max(icon.width, 0)) *
-                               static_cast<std::size_t>(std::max(icon.height, 0));
-    if (icon.argb.empty() || pixels == 0 || icon.argb.size() < pixels) {
+    if (!HasPixels(icon)) {
         w->widget->setWindowIcon(QIcon());
         return;
     }
