@@ -46,6 +46,27 @@ private:
     std::unordered_map<HWND, std::unique_ptr<T>> map_;
 };
 
+// WM_SETFONT and WM_GETFONT of a control whose state keeps its `font`:
+// true when `message` was one of them, with `result` its answer.  WM_SETFONT
+// redraws when its lParam asks to.
+template <class T>
+bool HandleFontMessage(StateMap<T>& states, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message != WM_SETFONT && message != WM_GETFONT)
+        return false;
+    T* state = states.Get(hwnd);
+    result = 0;
+    if (message == WM_GETFONT) {
+        result = state != nullptr ? reinterpret_cast<LRESULT>(state->font) : 0;
+        return true;
+    }
+    if (state != nullptr)
+        state->font = reinterpret_cast<HFONT>(wParam);
+    if (LOWORD(static_cast<std::uintptr_t>(lParam)) != 0)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    return true;
+}
+
 // WM_COMMAND with (id, code) from `control` to its parent.
 void NotifyParent(HWND control, WORD code);
 // The font a control draws with (WM_SETFONT), or the stock GUI font.

@@ -174,6 +174,8 @@ bool Inside(HWND hwnd, LPARAM lParam)
 
 LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT font = 0; HandleFontMessage(States(), hwnd, message, wParam, lParam, font))
+        return font;
     switch (message) {
     case WM_NCCREATE:
         States().Create(hwnd);
@@ -191,16 +193,6 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;
-    case WM_SETFONT:
-        if (ButtonState* s = States().Get(hwnd))
-            s->font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(static_cast<std::uintptr_t>(lParam)) != 0)
-            InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
-    case WM_GETFONT: {
-        ButtonState* s = States().Get(hwnd);
-        return s != nullptr ? reinterpret_cast<LRESULT>(s->font) : 0;
-    }
     case WM_SETTEXT: {
         const LRESULT r = DefWindowProcA(hwnd, message, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

@@ -276,6 +276,8 @@ void Paint(HWND hwnd, HDC dc, const EditState& s)
 
 LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT font = 0; HandleFontMessage(States(), hwnd, message, wParam, lParam, font))
+        return font;
     switch (message) {
     case WM_NCCREATE: {
         EditState& s = States().Create(hwnd);
@@ -297,16 +299,6 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;
-    case WM_SETFONT:
-        if (EditState* s = States().Get(hwnd))
-            s->font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(static_cast<std::uintptr_t>(lParam)) != 0)
-            InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
-    case WM_GETFONT: {
-        EditState* s = States().Get(hwnd);
-        return s != nullptr ? reinterpret_cast<LRESULT>(s->font) : 0;
-    }
     case WM_SETTEXT: {
         EditState* s = States().Get(hwnd);
         if (s == nullptr)

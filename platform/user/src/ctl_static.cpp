@@ -133,6 +133,8 @@ HBITMAP SetImage(HWND hwnd, StaticState& state, HBITMAP image)
 
 LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT font = 0; HandleFontMessage(States(), hwnd, message, wParam, lParam, font))
+        return font;
     switch (message) {
     case WM_NCCREATE:
         States().Create(hwnd);
@@ -167,16 +169,6 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1; // painted with the text or left to the parent (frames)
-    case WM_SETFONT:
-        if (StaticState* state = States().Get(hwnd))
-            state->font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(static_cast<std::uintptr_t>(lParam)) != 0)
-            InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
-    case WM_GETFONT: {
-        StaticState* state = States().Get(hwnd);
-        return state != nullptr ? reinterpret_cast<LRESULT>(state->font) : 0;
-    }
     case WM_SETTEXT: {
         const LRESULT r = DefWindowProcA(hwnd, message, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

@@ -174,6 +174,8 @@ void WatchSubclassedTools(HWND tip)
 
 LRESULT ToolTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT font = 0; HandleFontMessage(States(), hwnd, message, wParam, lParam, font))
+        return font;
     switch (message) {
     case WM_NCCREATE:
         States().Create(hwnd);
@@ -208,14 +210,6 @@ LRESULT ToolTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;
-    case WM_SETFONT:
-        if (ToolTipState* s = States().Get(hwnd))
-            s->font = reinterpret_cast<HFONT>(wParam);
-        return 0;
-    case WM_GETFONT: {
-        ToolTipState* s = States().Get(hwnd);
-        return s != nullptr ? reinterpret_cast<LRESULT>(s->font) : 0;
-    }
     case WM_TIMER:
         if (wParam == kShowTimer) {
             KillTimer(hwnd, kShowTimer);
