@@ -14,6 +14,7 @@ packages=(
   imagemagick            # cross-checks of the image codecs in the tests
   qt6-base-dev libxcb1-dev   # the Qt desktop backend (XCB opens the display before Qt does)
   xvfb xauth x11-utils libxcb-shape0-dev libxcb-xtest0-dev  # its tests: a private X server, looked at through XCB
+  openbox                # ... and a window manager on it, for minimising
 )
 for group in "$@"; do
   case "$group" in

@@ -4,6 +4,7 @@
 
 #include "platform/user_runtime.h"
 #include "resources.h"
+#include "runtime.h"
 
 namespace user {
 namespace {
@@ -31,9 +32,19 @@ void OfferToScript(HWND dialog, platform::ModalDialogInfo info)
     if (info.buttons.empty())
         info.buttons = PushButtonIds(dialog);
     const int id = script->OnModalDialogShown(info);
-    if (id != 0 && IsWindow(dialog))
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    if (id == 0 || !IsWindow(dialog))
+        return;
+    // The answer is what the user does on seeing the dialog, so it goes
+    // ahead of input already taken from the backend: that input was meant
+    // for later (a nested message box is shown while the keys after the one
+    // that raised it are queued), and behind it the answer would come only
+    // after those keys had gone to the new dialog.
+    MSG click{};
+    click.hwnd = dialog;
+    click.message = WM_COMMAND;
+    click.wParam = MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED);
+    click.lParam = reinterpret_cast<LPARAM>(GetDlgItem(dialog, id));
+    RT().queue.PostFront(click);
 }
 
 } // namespace

@@ -328,7 +328,10 @@ bool ConvertRawInput(const RawInput& raw, MSG& out)
     case RawInput::Kind::Descriptor: {
         const auto it = rt.descriptors.find(raw.fd);
         if (it != rt.descriptors.end()) {
-            const UserDescriptorCallback callback = it->second;
+            it->second.queued = false;
+            it->second.handledIn = rt.collection;
+            // A copy: the callback may unwatch or replace its own watch.
+            const UserDescriptorCallback callback = it->second.callback;
             callback(raw.fd, raw.events);
         }
         return false;

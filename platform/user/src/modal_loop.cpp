@@ -81,7 +81,9 @@ bool UserWatchDescriptor(int fd, unsigned events, UserDescriptorCallback ready)
         return false;
     if (!Backend().WatchDescriptor(fd, events))
         return false;
-    RT().descriptors[fd] = std::move(ready);
+    // A replaced watch keeps its place in the collection: a report already
+    // queued goes to the new callback.
+    RT().descriptors[fd].callback = std::move(ready);
     return true;
 }
 

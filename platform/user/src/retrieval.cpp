@@ -146,6 +146,10 @@ std::optional<MSG> TakeSynthesised(const Filter& filter, bool remove)
 
 std::optional<MSG> TryTake(const Filter& filter, bool remove)
 {
+    // Each take is a new collection of input: a watched descriptor is
+    // reported once in it (see DescriptorWatch), so the pulls below end even
+    // when a callback leaves its descriptor ready.
+    ++RT().collection;
     if (auto msg = TakeQueued(filter, remove))
         return msg;
     while (PullFromBackend())

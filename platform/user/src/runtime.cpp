@@ -101,6 +101,14 @@ public:
     }
     void OnDescriptorReady(int fd, unsigned events) override
     {
+        Runtime& rt = RT();
+        const auto it = rt.descriptors.find(fd);
+        if (it == rt.descriptors.end())
+            return; // no longer watched
+        DescriptorWatch& watch = it->second;
+        if (watch.queued || watch.handledIn == rt.collection)
+            return; // already known to this collection
+        watch.queued = true;
         RawInput raw;
         raw.kind = RawInput::Kind::Descriptor;
         raw.fd = fd;

@@ -37,6 +37,18 @@ struct ClickMemory {
     bool wasDouble = false;   // a third press starts over
 };
 
+// A watched descriptor.  Backends may report a ready descriptor at every
+// wait, and the queue collects input with many waits before handling any of
+// it; the runtime passes on one report per collection of input (one take
+// from the queue, see retrieval.cpp), none while an earlier report still
+// waits in the queue, so a callback that leaves data unread hears of it
+// again at the next collection and not dozens of times in this one.
+struct DescriptorWatch {
+    UserDescriptorCallback callback;
+    bool queued = false;            // a report waits in the queue
+    std::uint64_t handledIn = 0;    // the collection that last handled a report
+};
+
 struct Runtime {
     std::unique_ptr<platform::Backend> backend;
     WindowTable windows;
@@ -65,7 +77,8 @@ struct Runtime {
 
     std::vector<std::pair<int, UserMessageFilter>> filters;
     int nextFilterCookie = 1;
-    std::map<int, UserDescriptorCallback> descriptors;
+    std::map<int, DescriptorWatch> descriptors;
+    std::uint64_t collection = 1;   // counts the takes from the queue
 
     std::thread::id uiThread;
 };

@@ -128,7 +128,22 @@ TEST_F(Dialogs, ModalRunsEndWithTheKeysAndExchangeTheSpeed)
 
 TEST_F(Dialogs, TextThatIsNotAPositiveIntegerShowsThePromptAndKeepsTheDialogOpen)
 {
-    for (const char* bad : {"abc", "-3"}) {
+    // The prompt is answered by a key or by the script; either way the
+    // keys queued after it are the dialog's.  A loop left waiting gets an
+    // Escape, so a wrong turn ends the run instead of aborting it.
+    int stalls = 0;
+    headless->SetStallHandler([&] {
+        ++stalls;
+        headless->KeyPress(VK_ESCAPE);
+    });
+    struct Case {
+        const char* bad;
+        bool scripted;
+    };
+    for (const Case c : {Case{"abc", false}, Case{"-3", false}, Case{"abc", true}}) {
+        const char* bad = c.bad;
+        SCOPED_TRACE(c.scripted ? "prompt answered by the script" : "prompt answered by Enter");
+        stalls = 0;
         promptSeen = false;
         HWND dialogHwnd = nullptr;
         WatchMessageBoxes(&dialogHwnd);
@@ -143,10 +158,14 @@ TEST_F(Dialogs, TextThatIsNotAPositiveIntegerShowsThePromptAndKeepsTheDialogOpen
         dlg.out = &dialogHwnd;
         dlg.typedBeforeOk = bad;
         headless->KeyPress(VK_RETURN); // OK: the prompt appears
-        headless->KeyPress(VK_RETURN); // answers the prompt
+        if (c.scripted)
+            headless->QueueDialogAnswer(IDOK);
+        else
+            headless->KeyPress(VK_RETURN);
         headless->TypeText("9");       // the edit has the focus, its text selected
         headless->KeyPress(VK_RETURN);
         EXPECT_EQ(dlg.DoModal(), IDOK) << bad;
+        EXPECT_EQ(stalls, 0) << bad;
         EXPECT_TRUE(promptSeen) << bad;
         EXPECT_EQ(dlg.m_nSpeed, 9u) << bad << ": the dialog stayed open and the new text was taken";
         CString prompt;

@@ -94,6 +94,23 @@ HWND QtBackendTest::Make(RECT rect, TestWindow& state)
                            rect.bottom - rect.top, nullptr, nullptr, nullptr, &state);
 }
 
+HWND QtBackendTest::MakeShaped(TestWindow& state)
+{
+    state.paint = {{RECT{0, 0, 80, 120}, kRed}, {RECT{120, 40, 200, 80}, kBlue}};
+    const HWND hwnd = Make(RECT{100, 100, 300, 220}, state);
+    const HRGN shape = CreateRectRgn(0, 0, 80, 120);
+    const HRGN second = CreateRectRgn(120, 40, 200, 80);
+    CombineRgn(shape, shape, second, RGN_OR);
+    DeleteObject(second);
+    EXPECT_NE(SetWindowRgn(hwnd, shape, TRUE), 0);
+    return hwnd;
+}
+
+bool QtBackendTest::ShowsSkin(std::uint32_t window)
+{
+    return x.Viewable(window) && x.Pixel(window, 40, 60) == Rgb(kRed) && x.Pixel(window, 160, 60) == Rgb(kBlue);
+}
+
 std::uint32_t QtBackendTest::XWindow(HWND hwnd) const
 {
     return static_cast<std::uint32_t>(qt->PlatformHandle(UserGetNativeWindow(hwnd)));

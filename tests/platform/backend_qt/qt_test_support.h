@@ -53,6 +53,11 @@ protected:
     TestWindow& NewState();
     // A WS_POPUP top-level window at `rect` (screen), not shown.
     HWND Make(RECT rect, TestWindow& state);
+    // A 200x120 window at (100, 100) made of two blocks: A (0,0)-(80,120)
+    // painted kRed and B (120,40)-(200,80) painted kBlue.
+    HWND MakeShaped(TestWindow& state);
+    // The X server shows the shaped window's two blocks in their colours.
+    bool ShowsSkin(std::uint32_t window);
     std::uint32_t XWindow(HWND hwnd) const;
     // Runs the message loop until `done` holds or a generous bound passes;
     // returns whether it held.
@@ -66,6 +71,9 @@ protected:
 private:
     std::vector<std::unique_ptr<TestWindow>> states_;
 };
+
+inline constexpr COLORREF kRed = RGB(220, 20, 30);
+inline constexpr COLORREF kBlue = RGB(10, 40, 200);
 
 // Fills a rectangle of a DC with a colour (through a one-pixel bitmap).
 void FillColor(HDC dc, RECT rect, COLORREF color);

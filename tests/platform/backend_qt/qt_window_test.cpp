@@ -5,9 +5,6 @@
 namespace qttest {
 namespace {
 
-constexpr COLORREF kRed = RGB(220, 20, 30);
-constexpr COLORREF kBlue = RGB(10, 40, 200);
-
 bool Inside(const std::vector<XRect>& rects, int x, int y)
 {
     for (const XRect& r : rects)
@@ -22,27 +19,7 @@ bool At(XProbe& x, std::uint32_t window, int left, int top)
     return g && g->x == left && g->y == top;
 }
 
-class QtWindowTest : public QtBackendTest {
-protected:
-    // A 200x120 window at (100, 100) made of two blocks: A (0,0)-(80,120)
-    // painted red and B (120,40)-(200,80) painted blue.
-    HWND MakeShaped(TestWindow& state)
-    {
-        state.paint = {{RECT{0, 0, 80, 120}, kRed}, {RECT{120, 40, 200, 80}, kBlue}};
-        const HWND hwnd = Make(RECT{100, 100, 300, 220}, state);
-        const HRGN shape = CreateRectRgn(0, 0, 80, 120);
-        const HRGN second = CreateRectRgn(120, 40, 200, 80);
-        CombineRgn(shape, shape, second, RGN_OR);
-        DeleteObject(second);
-        EXPECT_NE(SetWindowRgn(hwnd, shape, TRUE), 0);
-        return hwnd;
-    }
-
-    bool ShowsSkin(std::uint32_t window)
-    {
-        return x.Viewable(window) && x.Pixel(window, 40, 60) == Rgb(kRed) && x.Pixel(window, 160, 60) == Rgb(kBlue);
-    }
-};
+class QtWindowTest : public QtBackendTest {};
 
 TEST_F(QtWindowTest, ShapedWindowShowsItsRegionAndItsPixels)
 {

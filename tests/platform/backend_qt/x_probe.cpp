@@ -154,6 +154,45 @@ void XProbe::RequestClose(std::uint32_t window)
     Sync();
 }
 
+bool XProbe::WindowManagerRunning()
+{
+    const std::uint32_t check = Atom("_NET_SUPPORTING_WM_CHECK");
+    auto reply = Take(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, root_, check, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    return reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) >= 4;
+}
+
+std::optional<std::uint32_t> XProbe::WmState(std::uint32_t window)
+{
+    const std::uint32_t wmState = Atom("WM_STATE");
+    auto reply = Take(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, window, wmState, wmState, 0, 2), nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
+        return std::nullopt;
+    std::uint32_t state;
+    std::memcpy(&state, xcb_get_property_value(reply.get()), 4);
+    return state;
+}
+
+void XProbe::SendToRoot(std::uint32_t window, const char* type, std::uint32_t first, std::uint32_t second)
+{
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = Atom(type);
+    event.data.data32[0] = first;
+    event.data.data32[1] = second;
+    xcb_send_event(connection_, 0, root_, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    Sync();
+}
+
+void XProbe::AskToIconify(std::uint32_t window) { SendToRoot(window, "WM_CHANGE_STATE", kIconicState, 0); }
+
+// Source indication 2: a pager, which window managers obey at once.
+void XProbe::AskToActivate(std::uint32_t window) { SendToRoot(window, "_NET_ACTIVE_WINDOW", 2, XCB_CURRENT_TIME); }
+
 void XProbe::Sync()
 {
     auto reply = Take(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));

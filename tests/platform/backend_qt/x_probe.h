@@ -1,6 +1,7 @@
 // The X server's own view of our windows, through a connection of the
 // test's own (not Qt's): geometry, map state, the bounding shape, pixels,
-// synthetic input (XTest) and the window manager's close request.
+// synthetic input (XTest), the window manager's close request, and what a
+// window manager and a pager say and are asked.
 #pragma once
 
 #include <cstdint>
@@ -40,11 +41,26 @@ public:
     bool Key(std::uint32_t keysym, bool down); // false when no key makes the keysym
     // What a window manager sends when the user closes the window.
     void RequestClose(std::uint32_t window);
+
+    // A window manager has announced itself on the root window.
+    bool WindowManagerRunning();
+    // The ICCCM state a window manager keeps on the window (WM_STATE:
+    // 0 withdrawn, 1 normal, 3 iconic); nullopt when it keeps none.
+    std::optional<std::uint32_t> WmState(std::uint32_t window);
+    static constexpr std::uint32_t kNormalState = 1;
+    static constexpr std::uint32_t kIconicState = 3;
+    // What a pager or task bar sends: the request to iconify the window
+    // (WM_CHANGE_STATE), and to activate it, which also restores it
+    // (_NET_ACTIVE_WINDOW).
+    void AskToIconify(std::uint32_t window);
+    void AskToActivate(std::uint32_t window);
     // A round trip: everything sent before has reached the server.
     void Sync();
 
 private:
     std::uint32_t Atom(const char* name);
+    // A client message to the root window, for the window manager.
+    void SendToRoot(std::uint32_t window, const char* type, std::uint32_t first, std::uint32_t second);
 
     xcb_connection_t* connection_ = nullptr;
     std::uint32_t root_ = 0;

@@ -536,6 +536,61 @@ TEST_F(Dialogs, MessageBoxShowsItsTextAndTakesTheScriptedAnswer)
     EXPECT_EQ(headless->ShownDialogs().back().caption, "오류");
 }
 
+// Asks for a number on OK, as data exchange does: text that is not one
+// brings up a message box and keeps the dialog open with the edit focused.
+INT_PTR NumberProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG) {
+        SetDlgItemTextA(dialog, 1010, "abc");
+        return TRUE;
+    }
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        return FALSE;
+    if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    if (LOWORD(wParam) != IDOK)
+        return FALSE;
+    BOOL translated = FALSE;
+    const UINT value = GetDlgItemInt(dialog, 1010, &translated, FALSE);
+    if (translated) {
+        EndDialog(dialog, static_cast<INT_PTR>(value));
+        return TRUE;
+    }
+    MessageBoxA(dialog, "양의 정수를 입력하십시오.", nullptr, MB_OK | MB_ICONEXCLAMATION);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, 1010)), TRUE);
+    return TRUE;
+}
+
+TEST_F(Dialogs, AScriptedAnswerToANestedMessageBoxComesBeforeTheKeysQueuedAfterIt)
+{
+    UserDialogTemplate t = Template(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT);
+    t.items = {
+        {"EDIT", "", 0, 1010, 10, 10, 60, 14, WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0},
+        {"BUTTON", "확인", 0, IDOK, 10, 35, 40, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0},
+        {"BUTTON", "취소", 0, IDCANCEL, 60, 35, 40, 14, WS_VISIBLE | WS_TABSTOP, 0},
+    };
+    // A loop left waiting is ended by Escape instead of aborting the run.
+    int stalls = 0;
+    headless->SetStallHandler([&] {
+        ++stalls;
+        headless->KeyPress(VK_ESCAPE);
+    });
+    headless->QueueDialogAnswer(0);    // the dialog itself is left to the keys
+    headless->QueueDialogAnswer(IDOK); // the message box its OK brings up
+    headless->KeyPress(VK_RETURN);     // OK with "abc": the message box
+    headless->TypeText("42");          // the edit again, its text selected
+    headless->KeyPress(VK_RETURN);
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &t, nullptr, NumberProc, 0), 42);
+    EXPECT_EQ(stalls, 0);
+    const auto shown = headless->ShownDialogs();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_FALSE(shown[0].messageBox);
+    EXPECT_TRUE(shown[1].messageBox);
+    EXPECT_EQ(shown[1].text, "양의 정수를 입력하십시오.");
+}
+
 TEST_F(Dialogs, StringTableLookups)
 {
     UserRegisterString(61719, "양의 정수를 입력하십시오.");

@@ -2,6 +2,7 @@
 #include "user_test_support.h"
 
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
 
 namespace usertest {
@@ -104,6 +105,82 @@ TEST_F(ModalLoops, AWatchedDescriptorCallsBackFromTheLoop)
     EXPECT_EQ(received, "ping");
     close(fds[0]);
     close(fds[1]);
+}
+
+// Makes a pipe end ready or takes its readiness away: one byte to read, or
+// a pipe filled until no byte more fits.
+void WriteByte(const int fds[2]) { ASSERT_EQ(write(fds[1], "x", 1), 1); }
+void ReadAll(const int fds[2])
+{
+    char buffer[4096];
+    while (read(fds[0], buffer, sizeof buffer) > 0) {
+    }
+}
+void NoChange(const int[2]) {}
+void Fill(const int fds[2])
+{
+    const std::string block(4096, 'x');
+    while (write(fds[1], block.data(), block.size()) > 0) {
+    }
+}
+
+TEST_F(ModalLoops, AReadyDescriptorIsReportedOncePerPumpUntilConsumed)
+{
+    struct Case {
+        const char* what;
+        int end; // 0: the read end, 1: the write end
+        unsigned events;
+        void (*makeReady)(const int fds[2]);
+        void (*consume)(const int fds[2]);
+    };
+    const Case cases[] = {
+        {"a byte to read", 0, platform::kDescriptorReadable, WriteByte, ReadAll},
+        {"room to write", 1, platform::kDescriptorWritable, NoChange, Fill},
+    };
+    const HWND w = Make(WS_POPUP | WS_VISIBLE, RECT{0, 0, 50, 50});
+    Pump(); // painted: a pump with nothing else to do is the loop's smallest turn
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int fds[2];
+        ASSERT_EQ(pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0);
+        int calls = 0;
+        bool consumeWhenCalled = false;
+        ASSERT_TRUE(UserWatchDescriptor(fds[c.end], c.events, [&](int, unsigned events) {
+            EXPECT_EQ(events & c.events, c.events);
+            ++calls;
+            // The bound only keeps a loop that reports without end from
+            // spinning for ever.
+            if (consumeWhenCalled || calls >= 1000)
+                c.consume(fds);
+        }));
+        c.makeReady(fds);
+
+        Pump();
+        EXPECT_EQ(calls, 1) << "once in a pump, though still ready";
+        Pump();
+        EXPECT_EQ(calls, 2) << "still ready: reported again at the next pump";
+
+        // Other messages and input in the same pump change nothing.
+        for (WPARAM i = 0; i < 3; ++i)
+            PostMessageA(w, WM_APP, i, 0);
+        headless->MoveMouse(POINT{10, 10});
+        headless->MoveMouse(POINT{20, 20});
+        Pump();
+        EXPECT_EQ(calls, 3);
+        EXPECT_EQ(journal.Count(w, WM_APP), 3);
+
+        consumeWhenCalled = true;
+        Pump();
+        EXPECT_EQ(calls, 4);
+        Pump();
+        Pump();
+        EXPECT_EQ(calls, 4) << "consumed by its callback: no further report";
+
+        UserUnwatchDescriptor(fds[c.end]);
+        close(fds[0]);
+        close(fds[1]);
+        journal.Clear();
+    }
 }
 
 } // namespace

@@ -52,8 +52,8 @@ void QtBackend::Impl::DescriptorActivated(int fd)
     if (it == watches.end())
         return;
     Watch& watch = it->second;
-    // Quiet until the next wait: the runtime handles this report first,
-    // and a descriptor still ready then is reported again (level-triggered).
+    // Quiet until the next wait, so that Qt's processing does not spin on
+    // it; a descriptor still ready then is reported again (level-triggered).
     if (watch.read)
         watch.read->setEnabled(false);
     if (watch.write)
@@ -79,7 +79,6 @@ void QtBackend::Impl::DescriptorActivated(int fd)
     ready &= watch.events | kDescriptorError;
     if (ready == 0)
         return;
-    watch.reportedByLastWait = true;
     PendingEvent e;
     e.kind = PendingEvent::Kind::Descriptor;
     e.fd = fd;
@@ -87,17 +86,11 @@ void QtBackend::Impl::DescriptorActivated(int fd)
     Push(std::move(e));
 }
 
-void QtBackend::Impl::RearmDescriptors(bool blocking)
+void QtBackend::Impl::RearmDescriptors()
 {
+    // Every wait reports what is ready; the runtime passes on one report per
+    // descriptor in each collection of input, however many waits it makes.
     for (auto& [fd, watch] : watches) {
-        // The runtime collects input with waits that do not block, one
-        // after another, until nothing new comes, and only then handles
-        // it: a descriptor reported by the wait just before is not
-        // reported again until the runtime has seen that report.
-        const bool justReported = watch.reportedByLastWait;
-        watch.reportedByLastWait = false;
-        if (justReported && !blocking)
-            continue;
         if (watch.read)
             watch.read->setEnabled(true);
         if (watch.write)
@@ -108,7 +101,7 @@ void QtBackend::Impl::RearmDescriptors(bool blocking)
 void QtBackend::WaitForEvents(std::int64_t timeoutMs)
 {
     Impl& d = *impl_;
-    d.RearmDescriptors(timeoutMs != 0);
+    d.RearmDescriptors();
     // Outside exec(), Qt leaves deleteLater() to whoever runs the loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -57,7 +57,6 @@ struct QtBackend::Impl {
         unsigned events = 0;
         std::unique_ptr<QSocketNotifier> read;
         std::unique_ptr<QSocketNotifier> write;
-        bool reportedByLastWait = false;
     };
 
     Impl() = default;
@@ -76,7 +75,7 @@ struct QtBackend::Impl {
     // capture, else ours under the pointer, else 0.
     NativeWindowId PointerTarget(NativeWindowId from, POINT screen) const;
     void DescriptorActivated(int fd);
-    void RearmDescriptors(bool blocking);
+    void RearmDescriptors();
     bool DeliverPending(); // true when it handed anything on
 
     // Owned only when we made it; destroyed after every widget.

@@ -50,8 +50,9 @@ PLATFORM_USER_API bool UserFilterMessage(MSG& msg);
 
 // Calls `ready(fd, events)` from the message loop whenever `fd` is ready
 // for any of `events` (platform::kDescriptorReadable ...): level-triggered,
-// so the callback must consume what it is told about.  Replaces an earlier
-// watch of the same descriptor.
+// so the callback must consume what it is told about; while it stays ready
+// it is reported once each time the loop collects input.  Replaces an
+// earlier watch of the same descriptor.
 using UserDescriptorCallback = std::function<void(int fd, unsigned events)>;
 PLATFORM_USER_API bool UserWatchDescriptor(int fd, unsigned events, UserDescriptorCallback ready);
 PLATFORM_USER_API void UserUnwatchDescriptor(int fd);

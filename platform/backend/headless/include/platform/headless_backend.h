@@ -145,8 +145,9 @@ public:
         NativeWindowId owner = 0;
     };
     std::vector<ShownMenu> ShownMenus() const;
-    // The next modal dialog shown gets the button `commandId` pressed;
-    // without a queued answer it waits for injected input.
+    // The next modal dialog shown gets the button `commandId` pressed, as
+    // the first thing it takes (ahead of injected input already collected);
+    // 0 leaves it to injected input, as does an empty queue.
     void QueueDialogAnswer(int commandId);
     std::vector<ModalDialogInfo> ShownDialogs() const;
     PopupMenuService* PopupMenus() override;

@@ -1,0 +1,114 @@
+// Minimising under a window manager (run_with_xvfb.sh --wm): the program's
+// minimise and restore as the X server sees them, and the desktop's own
+// iconify and restore as the program hears of them.
+#include "qt_test_support.h"
+
+namespace qttest {
+namespace {
+
+class QtWmTest : public QtBackendTest {
+protected:
+    void SetUp() override
+    {
+        QtBackendTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (!x.WindowManagerRunning())
+            GTEST_SKIP() << "no window manager on this display; run through run_with_xvfb.sh --wm";
+    }
+
+    // The shaped test window, shown and drawn by the X server.
+    HWND ShowShaped(TestWindow& state)
+    {
+        const HWND hwnd = MakeShaped(state);
+        ShowWindow(hwnd, SW_SHOWNORMAL);
+        const std::uint32_t window = XWindow(hwnd);
+        EXPECT_TRUE(PumpUntil([&] { return XNormal(window); })) << "shown by the window manager";
+        return hwnd;
+    }
+
+    bool XIconic(std::uint32_t window) { return x.WmState(window) == XProbe::kIconicState && !x.Viewable(window); }
+    bool XNormal(std::uint32_t window) { return x.WmState(window) == XProbe::kNormalState && ShowsSkin(window); }
+
+    // The runtime's show state: IsIconic, the style bit and the placement.
+    static void ExpectMinimised(HWND hwnd, bool minimised)
+    {
+        EXPECT_EQ(IsIconic(hwnd) != FALSE, minimised);
+        EXPECT_EQ((GetWindowLongA(hwnd, GWL_STYLE) & WS_MINIMIZE) != 0, minimised);
+        WINDOWPLACEMENT placement{};
+        ASSERT_TRUE(GetWindowPlacement(hwnd, &placement));
+        EXPECT_EQ(placement.showCmd, minimised ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    }
+
+    static std::optional<WPARAM> LastSizeKind(const TestWindow& state)
+    {
+        const std::vector<Seen> sizes = state.Of(WM_SIZE);
+        return sizes.empty() ? std::nullopt : std::optional<WPARAM>(sizes.back().wParam);
+    }
+};
+
+TEST_F(QtWmTest, MinimiseIconifiesTheWindowAndRestoreBringsItBackWhole)
+{
+    TestWindow& state = NewState();
+    const HWND hwnd = ShowShaped(state);
+    const std::uint32_t window = XWindow(hwnd);
+    const std::vector<XRect> shape = x.BoundingShape(window);
+    const std::optional<XRect> place = x.Geometry(window);
+    ASSERT_GT(shape.size(), 1u);
+    ASSERT_TRUE(place);
+
+    for (const int restore : {SW_RESTORE, SW_SHOWNORMAL}) {
+        SCOPED_TRACE(restore == SW_RESTORE ? "SW_RESTORE" : "SW_SHOWNORMAL");
+        ShowWindow(hwnd, SW_MINIMIZE);
+        ExpectMinimised(hwnd, true);
+        EXPECT_EQ(LastSizeKind(state), SIZE_MINIMIZED);
+        EXPECT_TRUE(PumpUntil([&] { return XIconic(window); })) << "WM_STATE iconic and unmapped";
+        // The window manager's confirmation is not taken for a change of
+        // the desktop's own.
+        PumpTurns(3);
+        ExpectMinimised(hwnd, true);
+        EXPECT_TRUE(XIconic(window));
+
+        ShowWindow(hwnd, restore);
+        ExpectMinimised(hwnd, false);
+        EXPECT_EQ(LastSizeKind(state), SIZE_RESTORED);
+        EXPECT_TRUE(PumpUntil([&] { return XNormal(window); })) << "WM_STATE normal, viewable, painted";
+        const std::optional<XRect> now = x.Geometry(window);
+        ASSERT_TRUE(now);
+        EXPECT_EQ(now->x, place->x);
+        EXPECT_EQ(now->y, place->y);
+        EXPECT_EQ(now->width, 200);
+        EXPECT_EQ(now->height, 120);
+        const std::vector<XRect> shapeNow = x.BoundingShape(window);
+        ASSERT_EQ(shapeNow.size(), shape.size()) << "the shape came back with the window";
+        for (std::size_t i = 0; i < shape.size(); ++i) {
+            EXPECT_EQ(shapeNow[i].x, shape[i].x);
+            EXPECT_EQ(shapeNow[i].y, shape[i].y);
+            EXPECT_EQ(shapeNow[i].width, shape[i].width);
+            EXPECT_EQ(shapeNow[i].height, shape[i].height);
+        }
+    }
+}
+
+TEST_F(QtWmTest, TheDesktopsIconifyAndRestoreReachTheProgram)
+{
+    TestWindow& state = NewState();
+    const HWND hwnd = ShowShaped(state);
+    const std::uint32_t window = XWindow(hwnd);
+    state.seen.clear();
+
+    x.AskToIconify(window); // as a pager or task bar does
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(hwnd) != FALSE; })) << "the runtime heard of the iconify";
+    ExpectMinimised(hwnd, true);
+    EXPECT_EQ(LastSizeKind(state), SIZE_MINIMIZED);
+    EXPECT_TRUE(PumpUntil([&] { return XIconic(window); }));
+
+    x.AskToActivate(window); // a click on its task-bar button
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(hwnd) == FALSE; })) << "the runtime heard of the restore";
+    ExpectMinimised(hwnd, false);
+    EXPECT_EQ(LastSizeKind(state), SIZE_RESTORED);
+    EXPECT_TRUE(PumpUntil([&] { return XNormal(window); }));
+}
+
+} // namespace
+} // namespace qttest
