@@ -1,6 +1,7 @@
-// Minimising under a window manager (run_with_xvfb.sh --wm): the program's
-// minimise and restore as the X server sees them, and the desktop's own
-// iconify and restore as the program hears of them.
+// Under a window manager (run_with_xvfb.sh --wm): the program's minimise
+// and restore as the X server sees them, the desktop's own iconify and
+// restore as the program hears of them, and the window's icon, which Qt
+// offers only to a window manager that asks for icons.
 #include "qt_test_support.h"
 
 namespace qttest {
@@ -108,6 +109,37 @@ TEST_F(QtWmTest, TheDesktopsIconifyAndRestoreReachTheProgram)
     ExpectMinimised(hwnd, false);
     EXPECT_EQ(LastSizeKind(state), SIZE_RESTORED);
     EXPECT_TRUE(PumpUntil([&] { return XNormal(window); }));
+}
+
+TEST_F(QtWmTest, TheWindowIconIsOfferedToTheDesktop)
+{
+    TestWindow& state = NewState();
+    const HWND hwnd = ShowShaped(state);
+    const std::uint32_t window = XWindow(hwnd);
+    const HICON icon = LoadIconA(nullptr, IDI_ERROR);
+    platform::CursorImage image;
+    ASSERT_TRUE(UserGetIconImage(icon, image));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    std::vector<std::uint32_t> offered;
+    ASSERT_TRUE(PumpUntil([&] {
+        offered = x.WindowIcon(window);
+        return !offered.empty();
+    }));
+    // Every size offered is the icon's picture: transparent in the corner,
+    // the icon's colour in the middle.
+    const std::uint32_t middleColour = image.argb[static_cast<std::size_t>(image.height / 2) * image.width +
+                                                  image.width / 2];
+    int sizes = 0;
+    for (std::size_t at = 0; at + 2 <= offered.size();) {
+        const std::uint32_t width = offered[at], height = offered[at + 1];
+        const std::size_t count = static_cast<std::size_t>(width) * height;
+        ASSERT_LE(at + 2 + count, offered.size()) << "a truncated icon";
+        ++sizes;
+        EXPECT_EQ(offered[at + 2] >> 24, 0u) << width << "x" << height << ": the corner";
+        EXPECT_EQ(offered[at + 2 + (height / 2) * width + width / 2], middleColour) << width << "x" << height;
+        at += 2 + count;
+    }
+    EXPECT_GT(sizes, 0);
 }
 
 } // namespace

@@ -174,6 +174,21 @@ std::optional<std::uint32_t> XProbe::WmState(std::uint32_t window)
     return state;
 }
 
+std::vector<std::uint32_t> XProbe::WindowIcon(std::uint32_t window)
+{
+    // Icons are small: 64 KiB of values is far more than any of ours.
+    constexpr std::uint32_t kMaxValues = 16384;
+    auto reply = Take(xcb_get_property_reply(
+        connection_,
+        xcb_get_property(connection_, 0, window, Atom("_NET_WM_ICON"), XCB_ATOM_CARDINAL, 0, kMaxValues), nullptr));
+    if (!reply || reply->format != 32)
+        return {};
+    const int bytes = xcb_get_property_value_length(reply.get());
+    std::vector<std::uint32_t> values(static_cast<std::size_t>(bytes) / 4);
+    std::memcpy(values.data(), xcb_get_property_value(reply.get()), values.size() * 4);
+    return values;
+}
+
 void XProbe::SendToRoot(std::uint32_t window, const char* type, std::uint32_t first, std::uint32_t second)
 {
     xcb_client_message_event_t event{};

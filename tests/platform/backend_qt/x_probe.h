@@ -49,6 +49,9 @@ public:
     std::optional<std::uint32_t> WmState(std::uint32_t window);
     static constexpr std::uint32_t kNormalState = 1;
     static constexpr std::uint32_t kIconicState = 3;
+    // The icons the window offers the desktop (_NET_WM_ICON): for each,
+    // width, height and then ARGB values row by row; empty when none.
+    std::vector<std::uint32_t> WindowIcon(std::uint32_t window);
     // What a pager or task bar sends: the request to iconify the window
     // (WM_CHANGE_STATE), and to activate it, which also restores it
     // (_NET_ACTIVE_WINDOW).
