@@ -8,6 +8,7 @@
 // window's left edge, 0 <= o <= W.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 

@@ -285,11 +285,12 @@ TEST_F(TickerTest, AnAmpersandUnderlinesTheNextCharacterWhileTheItemKeepsTheRawW
     t.UpdateWindow();
 
     // Drawn from their left edges the two differ only in the underline row.
+    const Store shown = Snapshot();
     std::vector<int> rowsThatDiffer;
     for (int y = 0; y < 20; ++y) {
         bool differs = false;
         for (int x = 0; x < plain.right - plain.left; ++x)
-            differs = differs || At(plain.left + x, y) != At(marked.left + x, y);
+            differs = differs || shown.At(plain.left + x, y) != shown.At(marked.left + x, y);
         if (differs)
             rowsThatDiffer.push_back(y);
     }
@@ -299,7 +300,7 @@ TEST_F(TickerTest, AnAmpersandUnderlinesTheNextCharacterWhileTheItemKeepsTheRawW
     const int width = TextWidth("A");
     int underlined = 0;
     for (int x = 0; x < plain.right - plain.left; ++x)
-        if (At(marked.left + x, row) != At(plain.left + x, row)) {
+        if (shown.At(marked.left + x, row) != shown.At(plain.left + x, row)) {
             ++underlined;
             EXPECT_GE(x, width - 1) << "only under the B";
         }
@@ -373,10 +374,11 @@ TEST_F(TickerTest, TheColourCommandOffersNoColourAndRedrawsKeepingThePosition)
     t.StopScroll();
     t.Invalidate();
     t.UpdateWindow();
+    const Store store = Snapshot();
     int blue = 0;
     for (int x = 0; x < 150; ++x)
-        for (const COLORREF c : Column(x))
-            blue += c == RGB(0, 0, 255) ? 1 : 0;
+        for (int y = 0; y < 18; ++y)
+            blue += store.At(x, y) == RGB(0, 0, 255) ? 1 : 0;
     EXPECT_GT(blue, 0);
 }
 

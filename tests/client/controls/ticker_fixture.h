@@ -67,24 +67,37 @@ protected:
         return *ticker;
     }
 
-    // The pixel at (x, y) of the ticker's client area as the host shows it.
-    COLORREF At(int x, int y) const
-    {
+    // The host's backing store as it is now.
+    struct Store {
         std::vector<std::uint32_t> pixels;
-        int w = 0, h = 0;
-        if (!UserCopyBackingStore(host->m_hWnd, pixels, w, h))
-            return CLR_INVALID;
-        const std::uint32_t bgrx = pixels[static_cast<std::size_t>(kTop + y) * w + kLeft + x];
-        return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
+        int width = 0;
+        int height = 0;
+
+        // The pixel at (x, y) of the ticker's client area.
+        COLORREF At(int x, int y) const
+        {
+            const std::uint32_t bgrx = pixels.at(static_cast<std::size_t>(kTop + y) * width + kLeft + x);
+            return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
+        }
+    };
+
+    Store Snapshot() const
+    {
+        Store store;
+        EXPECT_TRUE(UserCopyBackingStore(host->m_hWnd, store.pixels, store.width, store.height));
+        return store;
     }
+
+    COLORREF At(int x, int y) const { return Snapshot().At(x, y); }
 
     std::vector<COLORREF> Column(int x) const
     {
         CRect r;
         ticker->GetClientRect(&r);
+        const Store store = Snapshot();
         std::vector<COLORREF> column;
         for (int y = 0; y < r.Height(); ++y)
-            column.push_back(At(x, y));
+            column.push_back(store.At(x, y));
         return column;
     }
 
