@@ -4,6 +4,9 @@
 // offers only to a window manager that asks for icons.
 #include "qt_test_support.h"
 
+#include "platform/icon_file.h"
+#include "platform/user_dialog.h"
+
 namespace qttest {
 namespace {
 
@@ -116,19 +119,34 @@ TEST_F(QtWmTest, TheWindowIconIsOfferedToTheDesktop)
     TestWindow& state = NewState();
     const HWND hwnd = ShowShaped(state);
     const std::uint32_t window = XWindow(hwnd);
-    const HICON icon = LoadIconA(nullptr, IDI_ERROR);
-    platform::CursorImage image;
-    ASSERT_TRUE(UserGetIconImage(icon, image));
+    // One colour with a transparent top-left block, so that every size the
+    // toolkit offers, however it scales, is that colour in the middle and
+    // transparent in the corner.
+    constexpr std::uint32_t kColour = 0xFFC03020;
+    iconfile::IconImage picture;
+    picture.width = picture.height = 32;
+    picture.color.assign(32 * 32, kColour);
+    picture.mask.assign(32 * 32, 0);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) {
+            picture.color[static_cast<std::size_t>(y) * 32 + x] = 0;
+            picture.mask[static_cast<std::size_t>(y) * 32 + x] = 1;
+        }
+    iconfile::IconFile file;
+    file.images = {picture};
+    const std::vector<std::uint8_t> bytes = iconfile::WriteIconFile(file).bytes;
+    UserRegisterIconResource(900, bytes.data(), bytes.size());
+    const auto icon =
+        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(900), IMAGE_ICON, 0, 0, 0));
+    ASSERT_NE(icon, nullptr);
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    // Qt may offer an icon of its own until ours arrives.
     std::vector<std::uint32_t> offered;
     ASSERT_TRUE(PumpUntil([&] {
         offered = x.WindowIcon(window);
-        return !offered.empty();
-    }));
-    // Every size offered is the icon's picture: transparent in the corner,
-    // the icon's colour in the middle.
-    const std::uint32_t middleColour = image.argb[static_cast<std::size_t>(image.height / 2) * image.width +
-                                                  image.width / 2];
+        return offered.size() > 2 && offered[2 + (offered[1] / 2) * offered[0] + offered[0] / 2] == kColour &&
+               offered.size() >= 2 + std::size_t{offered[0]} * offered[1];
+    })) << "our icon was never offered";
     int sizes = 0;
     for (std::size_t at = 0; at + 2 <= offered.size();) {
         const std::uint32_t width = offered[at], height = offered[at + 1];
@@ -136,10 +154,11 @@ TEST_F(QtWmTest, TheWindowIconIsOfferedToTheDesktop)
         ASSERT_LE(at + 2 + count, offered.size()) << "a truncated icon";
         ++sizes;
         EXPECT_EQ(offered[at + 2] >> 24, 0u) << width << "x" << height << ": the corner";
-        EXPECT_EQ(offered[at + 2 + (height / 2) * width + width / 2], middleColour) << width << "x" << height;
+        EXPECT_EQ(offered[at + 2 + (height / 2) * width + width / 2], kColour) << width << "x" << height;
         at += 2 + count;
     }
     EXPECT_GT(sizes, 0);
+    DestroyIcon(icon);
 }
 
 } // namespace
