@@ -7,8 +7,27 @@
 #include "platform/icon_file.h"
 #include "platform/user_dialog.h"
 
+#include <cstdio>
+#include <string>
+
 namespace qttest {
 namespace {
+
+// The sizes of the icons in a _NET_WM_ICON value and their middle pixels.
+std::string Describe(const std::vector<std::uint32_t>& offered)
+{
+    std::string text;
+    for (std::size_t at = 0; at + 2 <= offered.size();) {
+        const std::size_t w = offered[at], h = offered[at + 1];
+        if (at + 2 + w * h > offered.size())
+            return text + " (truncated)";
+        char item[64];
+        std::snprintf(item, sizeof item, " %zux%zu:%08X", w, h, offered[at + 2 + (h / 2) * w + w / 2]);
+        text += item;
+        at += 2 + w * h;
+    }
+    return text.empty() ? " none" : text;
+}
 
 class QtWmTest : public QtBackendTest {
 protected:
@@ -117,8 +136,7 @@ TEST_F(QtWmTest, TheDesktopsIconifyAndRestoreReachTheProgram)
 TEST_F(QtWmTest, TheWindowIconIsOfferedToTheDesktop)
 {
     TestWindow& state = NewState();
-    const HWND hwnd = ShowShaped(state);
-    const std::uint32_t window = XWindow(hwnd);
+    const HWND hwnd = MakeShaped(state);
     // One colour with a transparent top-left block, so that every size the
     // toolkit offers, however it scales, is that colour in the middle and
     // transparent in the corner.
@@ -139,14 +157,20 @@ TEST_F(QtWmTest, TheWindowIconIsOfferedToTheDesktop)
     const auto icon =
         static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(900), IMAGE_ICON, 0, 0, 0));
     ASSERT_NE(icon, nullptr);
+    // Set before the window is shown, as a program does while it initialises:
+    // openbox gives a window it takes on without an icon a default one of
+    // its own, written onto the window, and that can land after an icon
+    // set later.
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    // Qt may offer an icon of its own until ours arrives.
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    const std::uint32_t window = XWindow(hwnd);
+    ASSERT_TRUE(PumpUntil([&] { return XNormal(window); })) << "shown by the window manager";
     std::vector<std::uint32_t> offered;
     ASSERT_TRUE(PumpUntil([&] {
         offered = x.WindowIcon(window);
         return offered.size() > 2 && offered[2 + (offered[1] / 2) * offered[0] + offered[0] / 2] == kColour &&
                offered.size() >= 2 + std::size_t{offered[0]} * offered[1];
-    })) << "our icon was never offered";
+    })) << "our icon was never offered: " << Describe(offered);
     int sizes = 0;
     for (std::size_t at = 0; at + 2 <= offered.size();) {
         const std::uint32_t width = offered[at], height = offered[at + 1];
