@@ -57,8 +57,6 @@ bool IsUsableDesktopId(std::string_view id)
 {
     if (id.size() <= kDesktopSuffix.size() || !id.ends_with(kDesktopSuffix))
         return false;
-    if (id.front() == '.' || id.front() == '-')
-        return false;
     for (const char c : id)
         if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             return false;
