@@ -15,6 +15,7 @@ packages=(
   qt6-base-dev libxcb1-dev   # the Qt desktop backend (XCB opens the display before Qt does)
   xvfb xauth x11-utils libxcb-shape0-dev libxcb-xtest0-dev  # its tests: a private X server, looked at through XCB
   openbox                # ... and a window manager on it, for minimising
+  xdg-utils              # xdg-open, with which the client opens headline links
 )
 for group in "$@"; do
   case "$group" in

@@ -2,12 +2,8 @@
 
 #include "SpeedDlg.h"
 #include "TickerLayout.h"
-#include "res/resource.h"
-
-#if __has_include("UrlLink.h")
 #include "UrlLink.h"
-#define QP_HAVE_URL_LINK 1
-#endif
+#include "res/resource.h"
 
 #include <algorithm>
 #include <climits>
@@ -31,16 +27,11 @@ LOGFONTA DefaultFont()
     return lf;
 }
 
-int OpenWithLinkOpener([[maybe_unused]] LPCSTR address, [[maybe_unused]] int showCommand)
+// One link opener per click, as it keeps no state.
+int OpenWithLinkOpener(LPCSTR address, int showCommand)
 {
-#ifdef QP_HAVE_URL_LINK
     CUrlLink link;
     return link.OpenUrl(address, showCommand);
-#else
-    // STUB until the link opener (CUrlLink) is part of the build: the click
-    // opens nothing.
-    return 0;
-#endif
 }
 
 } // namespace

@@ -4,8 +4,30 @@
 // offers only to a window manager that asks for icons.
 #include "qt_test_support.h"
 
+#include "platform/icon_file.h"
+#include "platform/user_dialog.h"
+
+#include <cstdio>
+#include <string>
+
 namespace qttest {
 namespace {
+
+// The sizes of the icons in a _NET_WM_ICON value and their middle pixels.
+std::string Describe(const std::vector<std::uint32_t>& offered)
+{
+    std::string text;
+    for (std::size_t at = 0; at + 2 <= offered.size();) {
+        const std::size_t w = offered[at], h = offered[at + 1];
+        if (at + 2 + w * h > offered.size())
+            return text + " (truncated)";
+        char item[64];
+        std::snprintf(item, sizeof item, " %zux%zu:%08X", w, h, offered[at + 2 + (h / 2) * w + w / 2]);
+        text += item;
+        at += 2 + w * h;
+    }
+    return text.empty() ? " none" : text;
+}
 
 class QtWmTest : public QtBackendTest {
 protected:
@@ -114,21 +136,41 @@ TEST_F(QtWmTest, TheDesktopsIconifyAndRestoreReachTheProgram)
 TEST_F(QtWmTest, TheWindowIconIsOfferedToTheDesktop)
 {
     TestWindow& state = NewState();
-    const HWND hwnd = ShowShaped(state);
-    const std::uint32_t window = XWindow(hwnd);
-    const HICON icon = LoadIconA(nullptr, IDI_ERROR);
-    platform::CursorImage image;
-    ASSERT_TRUE(UserGetIconImage(icon, image));
+    const HWND hwnd = MakeShaped(state);
+    // One colour with a transparent top-left block, so that every size the
+    // toolkit offers, however it scales, is that colour in the middle and
+    // transparent in the corner.
+    constexpr std::uint32_t kColour = 0xFFC03020;
+    iconfile::IconImage picture;
+    picture.width = picture.height = 32;
+    picture.color.assign(32 * 32, kColour);
+    picture.mask.assign(32 * 32, 0);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) {
+            picture.color[static_cast<std::size_t>(y) * 32 + x] = 0;
+            picture.mask[static_cast<std::size_t>(y) * 32 + x] = 1;
+        }
+    iconfile::IconFile file;
+    file.images = {picture};
+    const std::vector<std::uint8_t> bytes = iconfile::WriteIconFile(file).bytes;
+    UserRegisterIconResource(900, bytes.data(), bytes.size());
+    const auto icon =
+        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(900), IMAGE_ICON, 0, 0, 0));
+    ASSERT_NE(icon, nullptr);
+    // Set before the window is shown, as a program does while it initialises:
+    // openbox gives a window it takes on without an icon a default one of
+    // its own, written onto the window, and that can land after an icon
+    // set later.
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    const std::uint32_t window = XWindow(hwnd);
+    ASSERT_TRUE(PumpUntil([&] { return XNormal(window); })) << "shown by the window manager";
     std::vector<std::uint32_t> offered;
     ASSERT_TRUE(PumpUntil([&] {
         offered = x.WindowIcon(window);
-        return !offered.empty();
-    }));
-    // Every size offered is the icon's picture: transparent in the corner,
-    // the icon's colour in the middle.
-    const std::uint32_t middleColour = image.argb[static_cast<std::size_t>(image.height / 2) * image.width +
-                                                  image.width / 2];
+        return offered.size() > 2 && offered[2 + (offered[1] / 2) * offered[0] + offered[0] / 2] == kColour &&
+               offered.size() >= 2 + std::size_t{offered[0]} * offered[1];
+    })) << "our icon was never offered: " << Describe(offered);
     int sizes = 0;
     for (std::size_t at = 0; at + 2 <= offered.size();) {
         const std::uint32_t width = offered[at], height = offered[at + 1];
@@ -136,10 +178,11 @@ TEST_F(QtWmTest, TheWindowIconIsOfferedToTheDesktop)
         ASSERT_LE(at + 2 + count, offered.size()) << "a truncated icon";
         ++sizes;
         EXPECT_EQ(offered[at + 2] >> 24, 0u) << width << "x" << height << ": the corner";
-        EXPECT_EQ(offered[at + 2 + (height / 2) * width + width / 2], middleColour) << width << "x" << height;
+        EXPECT_EQ(offered[at + 2 + (height / 2) * width + width / 2], kColour) << width << "x" << height;
         at += 2 + count;
     }
     EXPECT_GT(sizes, 0);
+    DestroyIcon(icon);
 }
 
 } // namespace
