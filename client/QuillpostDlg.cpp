@@ -13,6 +13,11 @@ namespace {
 constexpr const char* kFrameFile = "Frame.bmp";
 constexpr UINT kLoginWatchPeriodMs = 1000;
 
+// The ticker until the user logs in.
+constexpr const char* kTickerPlaceholder = "로그인을 하십시요...";
+constexpr COLORREF kTickerBackColor = 0x00FFFFFF;
+constexpr COLORREF kTickerTextColor = 0x00404080;
+
 void MoveControl(CWnd& control, const skin::Box& box)
 {
     if (control.GetSafeHwnd())
@@ -122,7 +127,12 @@ BOOL CQuillpostDlg::OnInitDialog()
     // LoadSkin and LoadButtonCursor of the ticker button with the skin buttons.
 
     // The notifier is created and skinned here (bitmap 180, magenta key).
-    // The ticker gets its first item "로그인을 하십시요..." and starts here.
+
+    m_ticker.AddItem(kTickerPlaceholder, "");
+    m_ticker.SetBkColor(kTickerBackColor);
+    m_ticker.SetTextColor(kTickerTextColor);
+    m_ticker.BuildStrip();
+    m_ticker.StartScroll();
 
     m_bNewsAlert = FALSE;
     m_bLoggedIn = FALSE;
@@ -227,12 +237,19 @@ void CQuillpostDlg::OnBtnFunctions()
     menu.DestroyMenu();
 }
 
-// The ticker's own commands are forwarded to it (WM_COMMAND with the same
-// id, sent) once the ticker exists; so is starting and stopping it.
-void CQuillpostDlg::OnTickerColor() {}
-void CQuillpostDlg::OnTickerSpeed() {}
-void CQuillpostDlg::OnTickerFont() {}
-void CQuillpostDlg::OnBtnTicker() {}
+// The ticker menu's commands are the ticker's own: each is sent on to it
+// unchanged and handled before the menu command returns.
+void CQuillpostDlg::OnTickerColor() { m_ticker.SendMessage(WM_COMMAND, ID_TICKER_COLOR); }
+void CQuillpostDlg::OnTickerSpeed() { m_ticker.SendMessage(WM_COMMAND, ID_TICKER_SPEED); }
+void CQuillpostDlg::OnTickerFont() { m_ticker.SendMessage(WM_COMMAND, ID_TICKER_FONT); }
+
+void CQuillpostDlg::OnBtnTicker()
+{
+    if (m_ticker.IsScrolling())
+        m_ticker.StopScroll();
+    else
+        m_ticker.StartScroll();
+}
 
 void CQuillpostDlg::OnLButtonDown(UINT flags, CPoint point)
 {

@@ -4,6 +4,7 @@
 // request ends it, and with it the program.
 #pragma once
 
+#include "TextDraw.h"
 #include "platform/afx.h"
 #include "pixkit.h"
 #include "res/resource.h"
@@ -92,12 +93,12 @@ protected:
     // The login-error dialog, made on first use.
     std::unique_ptr<CAlertDialog> m_pAlertDlg;
 
-    // Controls of the template.  The skin buttons, the ticker and the two
-    // browser panes are bound as plain windows until their own classes
-    // (CxSkinButton, CTextDraw, CWebBrowser2) exist.
+    // Controls of the template.  The skin buttons and the two browser panes
+    // are bound as plain windows until their own classes (CxSkinButton,
+    // CWebBrowser2) exist.
     CStatic m_stcTickerFrame;
     CButton m_btnTicker;
-    CStatic m_ticker;
+    CTextDraw m_ticker;
     CButton m_btnHelp;
     CButton m_btnSearch;
     CButton m_btnFunctions;

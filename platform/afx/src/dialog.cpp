@@ -85,9 +85,11 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     return CreateFromTemplate(OwnerFor(this, parent));
 }
 
+HWND CDialog::PreModal() const { return OwnerFor(this, m_pParentWnd); }
+
 INT_PTR CDialog::DoModal()
 {
-    HWND owner = OwnerFor(this, m_pParentWnd);
+    HWND owner = PreModal();
     bool enableOwner = false;
     if (owner && ::IsWindowEnabled(owner)) {
         ::EnableWindow(owner, FALSE);

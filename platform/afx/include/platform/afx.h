@@ -5,6 +5,7 @@
 
 #include "platform/afx_app.h"
 #include "platform/afx_array.h"
+#include "platform/afx_comdlg.h"
 #include "platform/afx_controls.h"
 #include "platform/afx_dialog.h"
 #include "platform/afx_gdi.h"

@@ -81,6 +81,9 @@ public:
     CWnd* m_pParentWnd = nullptr;
 
 protected:
+    // The owner a modal run gets: the parent's top-level window, else the
+    // main window (unless that is this dialog).
+    HWND PreModal() const;
     // Creates the window from the template with `owner`; false on failure.
     BOOL CreateFromTemplate(HWND owner);
     static INT_PTR AfxDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -164,8 +164,24 @@ void HeadlessBackend::WaitForEvents(std::int64_t timeoutMs)
         d.Deliver(*event);
         return;
     }
+    // A common dialog's scripted answer is the user's next input.
+    if (scripts_ && scripts_->DeliverDueDialogs(NowMs()))
+        return;
     if (d.PollDescriptors(0) || timeoutMs == 0)
         return;
+    const std::optional<std::int64_t> dialogDue = scripts_ ? scripts_->NextDialogDue() : std::nullopt;
+    if (dialogDue) {
+        // The user takes their time to answer: the wait ends at the answer
+        // or at its own limit, whichever comes first.
+        const std::int64_t untilAnswer = std::max<std::int64_t>(*dialogDue - NowMs(), 0);
+        const std::int64_t wait = timeoutMs < 0 ? untilAnswer : std::min(timeoutMs, untilAnswer);
+        if (d.options.virtualClock)
+            d.virtualNow += wait;
+        else
+            d.PollDescriptors(static_cast<int>(std::min<std::int64_t>(wait, 1 << 30)));
+        scripts_->DeliverDueDialogs(NowMs());
+        return;
+    }
     if (!d.options.virtualClock) {
         const int wait = timeoutMs < 0 ? -1 : static_cast<int>(std::min<std::int64_t>(timeoutMs, 1 << 30));
         d.PollDescriptors(wait);

@@ -1,6 +1,7 @@
 // Making the Qt backend: finding out whether a display can be opened
 // before Qt tries (Qt ends the process when its platform fails), and
 // starting the Qt application.
+#include "qt_dialogs.h"
 #include "top_window.h"
 
 #include <xcb/xcb.h>

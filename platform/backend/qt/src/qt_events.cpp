@@ -41,6 +41,7 @@ bool QtBackend::Impl::DeliverPending()
         case PendingEvent::Kind::Geometry: sink->OnGeometryChanged(e.window, e.rect); break;
         case PendingEvent::Kind::ShowState: sink->OnShowStateChanged(e.window, e.state); break;
         case PendingEvent::Kind::Descriptor: sink->OnDescriptorReady(e.fd, e.events); break;
+        case PendingEvent::Kind::Call: e.call(); break;
         }
     }
     return true;

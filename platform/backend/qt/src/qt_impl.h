@@ -15,6 +15,7 @@
 #include <atomic>
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -26,7 +27,7 @@ class TopWindow;
 // An event Qt reported, kept until the runtime's next wait hands it on:
 // the sink is called only from inside WaitForEvents.
 struct PendingEvent {
-    enum class Kind { Move, Button, Wheel, Key, Text, Close, Activation, Geometry, ShowState, Descriptor };
+    enum class Kind { Move, Button, Wheel, Key, Text, Close, Activation, Geometry, ShowState, Descriptor, Call };
     Kind kind = Kind::Move;
     NativeWindowId window = 0;
     POINT pt{0, 0};
@@ -39,6 +40,7 @@ struct PendingEvent {
     ShowState state = ShowState::Normal;
     int fd = -1;
     unsigned events = 0;
+    std::function<void()> call; // Kind::Call: runs in the wait (a common dialog's answer)
 };
 
 struct QtBackend::Impl {

@@ -13,6 +13,9 @@
 #include "platform/user_export.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -160,23 +163,47 @@ public:
     virtual int OnModalDialogShown(const ModalDialogInfo& dialog) = 0;
 };
 
-// Font choice for the common font dialog (a subset of LOGFONT, in pixels).
+// A font as the common font dialog shows it: the part of a LOGFONT a user
+// chooses, with the LOGFONT's height convention (pixels; negative for the
+// character height, positive for the cell height, 0 for the default size).
 struct FontChoice {
     std::string face;   // UTF-8
-    int height = 0;     // LOGFONT convention: negative for the character height
-    int weight = 400;
+    int height = 0;
+    int weight = 400;   // 100 to 900, 400 normal, 700 bold
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    COLORREF color = 0;
+    COLORREF color = 0; // the text colour offered with the effects
 };
 
+// A common dialog the backend is showing.  Destroying it closes a dialog
+// that is still up, unanswered.
+class CommonDialog {
+public:
+    virtual ~CommonDialog() = default;
+};
+
+// The desktop's colour and font dialogs.  Each call shows its dialog and
+// returns at once (null when it cannot be shown); the runtime keeps its own
+// loop running, so timers and painting go on, until the answer comes.  The
+// answer is handed to `done` once, from inside a later WaitForEvents (like
+// the sink's calls), and never after the dialog object is destroyed;
+// nullopt means cancelled.
 class CommonDialogService {
 public:
+    using ColorDone = std::function<void(std::optional<COLORREF>)>;
+    using FontDone = std::function<void(std::optional<FontChoice>)>;
+
     virtual ~CommonDialogService() = default;
-    // Each blocks until the user answers; false means cancelled.
-    virtual bool ChooseColor(NativeWindowId owner, COLORREF initial, COLORREF& chosen) = 0;
-    virtual bool ChooseFont(NativeWindowId owner, const FontChoice& initial, FontChoice& chosen) = 0;
+    // `initial` nullopt: no colour preselected.
+    virtual std::unique_ptr<CommonDialog> ChooseColor(NativeWindowId owner, std::optional<COLORREF> initial,
+                                                      ColorDone done) = 0;
+    // An `initial` face that is empty with height 0 leaves the dialog's own
+    // default font (the colour still applies).  `effects`: underline,
+    // strike-out and the colour are offered; without it the runtime ignores
+    // them in the answer.
+    virtual std::unique_ptr<CommonDialog> ChooseFont(NativeWindowId owner, const FontChoice& initial, bool effects,
+                                                     FontDone done) = 0;
 };
 
 // Embedded web pages: the one kind of native child window.

@@ -11,10 +11,9 @@
 // may not pass, or that would never end, calls the stall handler; by
 // default it reports the stall and aborts, so a test cannot hang.
 //
-// Popup menus and modal dialogs (dialog boxes, message boxes) take answers
-// a test queues, and are recorded for inspection.  Common dialogs are still
-// "not available" (the base class's CommonDialogs), so callers take their
-// fall-backs.
+// Popup menus, modal dialogs (dialog boxes, message boxes) and the common
+// colour and font dialogs take answers a test queues, and are recorded for
+// inspection.
 #pragma once
 
 #include "platform/backend.h"
@@ -150,8 +149,32 @@ public:
     // 0 leaves it to injected input, as does an empty queue.
     void QueueDialogAnswer(int commandId);
     std::vector<ModalDialogInfo> ShownDialogs() const;
+    // The common dialog shown next (ChooseColorA, ChooseFontA) answers with
+    // the colour, the font, or a cancel, `afterMs` of the backend's clock
+    // after it was shown: the runtime's loop runs meanwhile, and a virtual
+    // clock moves on to the answer as the loop waits, so timers keep
+    // firing.  An answer of the other kind, or none queued, cancels.
+    struct CommonDialogAnswer {
+        enum class Kind { Cancel, Color, Font };
+        Kind kind = Kind::Cancel;
+        COLORREF color = 0;
+        FontChoice font;
+        std::int64_t afterMs = 0;
+    };
+    void QueueColorChoice(COLORREF color, std::int64_t afterMs = 0);
+    void QueueFontChoice(const FontChoice& font, std::int64_t afterMs = 0);
+    void QueueCommonDialogCancel(std::int64_t afterMs = 0);
+    struct ShownCommonDialog {
+        CommonDialogAnswer::Kind kind = CommonDialogAnswer::Kind::Color;
+        NativeWindowId owner = 0;
+        std::optional<COLORREF> initialColor; // the colour dialog's preselection
+        FontChoice initialFont;               // the font dialog's start
+        bool effects = false;
+    };
+    std::vector<ShownCommonDialog> ShownCommonDialogs() const;
     PopupMenuService* PopupMenus() override;
     DialogScriptService* DialogScripts() override;
+    CommonDialogService* CommonDialogs() override;
 
     // ---- Inspection ----
     std::optional<WindowState> State(NativeWindowId window) const;

@@ -11,8 +11,9 @@
 //     if (qt) UserSetBackend(std::move(qt));
 //     else { say why; UserSetBackend(std::make_unique<platform::HeadlessBackend>(...)); }
 //
-// Not yet: the tray, popup menus, common dialogs and web views answer "not
-// available" (the base class's null), so callers take their fall-backs.
+// The common colour and font dialogs are Qt's own.  Not yet: the tray,
+// popup menus and web views answer "not available" (the base class's
+// null), so callers take their fall-backs.
 #pragma once
 
 #include "platform/backend.h"
@@ -63,6 +64,7 @@ public:
     RECT ScreenRect() override;
     RECT WorkArea() override;
     POINT PointerPosition() override;
+    CommonDialogService* CommonDialogs() override;
 
     // The window system's handle of a top-level window (the X11 window id
     // on X), for tools and tests that look at it from outside; 0 when
@@ -72,12 +74,14 @@ public:
     std::string PlatformName() const;
 
     struct Impl;
+    class Dialogs;
 
 private:
     explicit QtBackend(std::unique_ptr<Impl> impl);
     friend PLATFORM_QT_API std::unique_ptr<QtBackend> CreateQtBackend(int argc, char** argv, std::string* whyNot);
 
     std::unique_ptr<Impl> impl_;
+    std::unique_ptr<Dialogs> dialogs_;
 };
 
 // Makes the Qt backend, with the process's Qt application (created here
