@@ -1,9 +1,7 @@
 // The main window on the headless backend: its shape and skin, the keys,
-// the show-state buttons, dragging, and closing from every source.  Each
-// test runs the window modally; whenever the loop has nothing left to do
-// the next step of the test's script runs (looking at the window,
-// injecting input), and the last step closes the window.
-#include "app_fixture.h"
+// the show-state buttons, dragging, closing from every source, and its
+// icon.  Each test runs the window step by step (main_window_fixture.h).
+#include "main_window_fixture.h"
 
 #include "QuillpostDlg.h"
 #include "res/resource.h"
@@ -15,28 +13,8 @@
 
 namespace {
 
-using Step = std::function<void(CQuillpostDlg&)>;
-
-class MainWindow : public ClientAppTest {
+class MainWindow : public MainWindowTest {
 protected:
-    // Runs the window, calling one step per stall; returns DoModal's result.
-    INT_PTR Run(CQuillpostDlg& dlg, std::vector<Step> steps)
-    {
-        std::size_t next = 0;
-        headless->SetStallHandler([&] {
-            if (next < steps.size()) {
-                steps[next++](dlg);
-                return;
-            }
-            ADD_FAILURE() << "the window was still open after the last step";
-            dlg.EndDialog(-2);
-        });
-        const INT_PTR result = dlg.DoModal();
-        headless->SetStallHandler({});
-        EXPECT_EQ(next, steps.size()) << "every step ran";
-        return result;
-    }
-
     platform::NativeWindowId Native(const CQuillpostDlg& dlg) const { return UserGetNativeWindow(dlg.m_hWnd); }
 
     platform::HeadlessBackend::WindowState State(const CQuillpostDlg& dlg) const

@@ -1,9 +1,8 @@
 // The ticker in the main window: its start-up state and scrolling, the
 // ticker button, and the function menu's commands reaching the ticker.
-// As in main_window_test.cpp, the window runs modally and each step of a
-// test runs when the loop has nothing left to do; a step that moves the
-// clock by one period lets one tick through.
-#include "app_fixture.h"
+// The window runs step by step (main_window_fixture.h); a step that moves
+// the clock by one period lets one tick through.
+#include "main_window_fixture.h"
 
 #include "QuillpostDlg.h"
 #include "TextDraw.h"
@@ -15,27 +14,8 @@
 
 namespace {
 
-using Step = std::function<void(CQuillpostDlg&)>;
-
-class TickerInWindow : public ClientAppTest {
+class TickerInWindow : public MainWindowTest {
 protected:
-    INT_PTR Run(CQuillpostDlg& dlg, std::vector<Step> steps)
-    {
-        std::size_t next = 0;
-        headless->SetStallHandler([&] {
-            if (next < steps.size()) {
-                steps[next++](dlg);
-                return;
-            }
-            ADD_FAILURE() << "the window was still open after the last step";
-            dlg.EndDialog(-2);
-        });
-        const INT_PTR result = dlg.DoModal();
-        headless->SetStallHandler({});
-        EXPECT_EQ(next, steps.size()) << "every step ran";
-        return result;
-    }
-
     static CTextDraw& Ticker(const CQuillpostDlg& dlg)
     {
         auto* ticker = dynamic_cast<CTextDraw*>(CWnd::FromHandlePermanent(::GetDlgItem(dlg.m_hWnd, IDC_TICKER)));
@@ -68,12 +48,6 @@ protected:
         return [this, periodMs](CQuillpostDlg&) { headless->AdvanceClock(periodMs); };
     }
 
-    POINT ButtonCentre(const CQuillpostDlg& dlg, int id) const
-    {
-        RECT r{};
-        ::GetWindowRect(::GetDlgItem(dlg.m_hWnd, id), &r);
-        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
 };
 
 TEST_F(TickerInWindow, StartsWithThePlaceholderAndScrollsInTime)
@@ -122,7 +96,7 @@ TEST_F(TickerInWindow, TheTickerButtonPausesAndResumes)
     int pausedAt = -1;
     Run(dlg, {
         Tick(),
-        [&](CQuillpostDlg& d) { headless->Click(ButtonCentre(d, IDC_BTN_TICKER)); },
+        [&](CQuillpostDlg& d) { headless->Click(ControlCentre(d, IDC_BTN_TICKER)); },
         [&](CQuillpostDlg& d) {
             EXPECT_FALSE(Ticker(d).IsScrolling());
             pausedAt = Ticker(d).m_nOffset;
@@ -132,7 +106,7 @@ TEST_F(TickerInWindow, TheTickerButtonPausesAndResumes)
         [&](CQuillpostDlg& d) {
             EXPECT_EQ(Ticker(d).m_nOffset, pausedAt) << "paused: no tick";
             headless->AdvanceClock(1000);
-            headless->Click(ButtonCentre(d, IDC_BTN_TICKER));
+            headless->Click(ControlCentre(d, IDC_BTN_TICKER));
         },
         [&](CQuillpostDlg& d) {
             EXPECT_TRUE(Ticker(d).IsScrolling());
@@ -151,7 +125,7 @@ TEST_F(TickerInWindow, TheFunctionMenuShowsTheTickerMenuAtTheButtonsBottomLeft)
     Run(dlg, {
         [&](CQuillpostDlg& d) {
             headless->QueueMenuDismiss();
-            headless->Click(ButtonCentre(d, IDC_BTN_FUNCTIONS));
+            headless->Click(ControlCentre(d, IDC_BTN_FUNCTIONS));
         },
         [&](CQuillpostDlg& d) {
             const auto menus = headless->ShownMenus();
@@ -178,7 +152,7 @@ TEST_F(TickerInWindow, TheSpeedChosenFromTheMenuChangesTheTickersPeriod)
     Run(dlg, {
         [&](CQuillpostDlg& d) {
             headless->QueueMenuChoice(ID_TICKER_SPEED);
-            headless->Click(ButtonCentre(d, IDC_BTN_FUNCTIONS));
+            headless->Click(ControlCentre(d, IDC_BTN_FUNCTIONS));
         },
         [&](CQuillpostDlg& d) {
             // The speed dialog is up, over the main window, and the ticker
@@ -208,7 +182,7 @@ TEST_F(TickerInWindow, TheColourChosenFromTheMenuRecoloursTheTicker)
         [&](CQuillpostDlg& d) {
             headless->QueueMenuChoice(ID_TICKER_COLOR);
             headless->QueueColorChoice(RGB(0, 0, 200));
-            headless->Click(ButtonCentre(d, IDC_BTN_FUNCTIONS));
+            headless->Click(ControlCentre(d, IDC_BTN_FUNCTIONS));
         },
         [&](CQuillpostDlg& d) {
             EXPECT_EQ(Ticker(d).m_crText, RGB(0, 0, 200));
