@@ -154,6 +154,13 @@ protected:
         b.LoadSkin(kFaceNormal, kFaceDown, kFaceOver, kFaceDisabled, kFaceFocus, 0, drawMode, 0, 0);
     }
 
+    // Without a focus face: a button that took the focus from a click shows
+    // its normal face again.
+    static void SkinNoFocus(CxSkinButton& b)
+    {
+        b.LoadSkin(kFaceNormal, kFaceDown, kFaceOver, kFaceDisabled, 0, 0, 0, 0, 0);
+    }
+
     // Paints what is pending.
     void Settle() { headless->Pump(); }
 

@@ -58,7 +58,7 @@ TEST_F(SkinButtonTest, ThePointerOverTheButtonLightsItUntilItLeaves)
 TEST_F(SkinButtonTest, APressShowsTheDownFaceThatFollowsThePointerAndOnlyAReleaseOverItClicks)
 {
     CxSkinButton& b = Make();
-    SkinAll(b);
+    SkinNoFocus(b);
     Settle();
     headless->MoveMouse(Middle(b));
     headless->PressButton();
@@ -267,7 +267,7 @@ TEST_F(SkinButtonTest, ACheckBoxTogglesOnAClickAndShowsTheDownFaceWhileChecked)
 {
     CxSkinButton& b = Make(BS_AUTOCHECKBOX);
     EXPECT_EQ(b.m_nKind, 2);
-    SkinAll(b);
+    SkinNoFocus(b);
     Settle();
     headless->Click(Middle(b));
     headless->MoveMouse(Away());
