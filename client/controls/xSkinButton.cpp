@@ -91,7 +91,9 @@ void CxSkinButton::PreSubclassWindow()
 {
     m_nKind = static_cast<int>(skinbutton::KindFromStyle(GetStyle()));
     CButton::PreSubclassWindow();
-    // Every paint comes to DrawItem from now on.
+    // Every paint comes to DrawItem from now on.  The type bits are
+    // replaced rather than added to: BS_RADIOBUTTON | BS_OWNERDRAW would
+    // make a type of no meaning.
     ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
 }
 
@@ -404,8 +406,7 @@ bool CxSkinButton::IsUnderPoint(CPoint client) const
 
 void CxSkinButton::OnMouseMove(UINT flags, CPoint point)
 {
-    const MSG current{m_hWnd, WM_MOUSEMOVE, flags, MAKELPARAM(point.x, point.y), 0, POINT{point.x, point.y}};
-    RelayToTip(current.message, current.wParam, current.lParam);
+    RelayToTip(WM_MOUSEMOVE, flags, MAKELPARAM(point.x, point.y));
     if (m_bPressed && GetCapture() == this) {
         const bool over = IsUnderPoint(point);
         if (over != ((GetState() & BST_PUSHED) != 0)) {

@@ -21,11 +21,24 @@ bool TipShown(const CxSkinButton& b, std::string* text = nullptr)
     return true;
 }
 
-TEST_F(SkinButtonTest, AttachingMakesItOwnerDrawnAndPaintsTheNormalFace)
+TEST_F(SkinButtonTest, AttachingMakesItOwnerDrawnAndTakesItsKindFromTheStyle)
+{
+    struct Case {
+        DWORD style;
+        int kind;
+    } cases[] = {{BS_PUSHBUTTON, 0},      {BS_DEFPUSHBUTTON, 0}, {BS_AUTOCHECKBOX, 2},
+                 {BS_AUTORADIOBUTTON, 4}, {BS_RADIOBUTTON, 0},   {BS_CHECKBOX, 0}};
+    for (const Case& c : cases) {
+        CxSkinButton& b = Make(c.style);
+        EXPECT_EQ(b.GetStyle() & BS_TYPEMASK, BS_OWNERDRAW) << c.style;
+        EXPECT_EQ(b.m_nKind, c.kind) << c.style;
+        b.DestroyWindow();
+    }
+}
+
+TEST_F(SkinButtonTest, PaintsTheNormalFace)
 {
     CxSkinButton& b = Make();
-    EXPECT_EQ(b.GetStyle() & BS_TYPEMASK, BS_OWNERDRAW);
-    EXPECT_EQ(b.m_nKind, 0);
     SkinAll(b);
     b.Invalidate();
     Settle();
