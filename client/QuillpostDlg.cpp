@@ -116,15 +116,21 @@ BOOL CQuillpostDlg::OnInitDialog()
             DeleteObject(region);
     }
 
-    CButton* skinButtons[] = {&m_btnMinimize, &m_btnClose, &m_btnFile, &m_btnSearch,
-                              &m_btnNewsList, &m_btnFunctions, &m_btnHelp};
+    CxSkinButton* skinButtons[] = {&m_btnMinimize, &m_btnClose, &m_btnFile, &m_btnSearch,
+                                   &m_btnNewsList, &m_btnFunctions, &m_btnHelp};
     for (std::size_t i = 0; i < std::size(skin::kSkinButtons); ++i) {
-        MoveControl(*skinButtons[i], skin::kSkinButtons[i].box);
-        // LoadSkin, SetTipText and LoadButtonCursor(157) with the skin buttons.
+        const skin::ButtonPlace& place = skin::kSkinButtons[i];
+        MoveControl(*skinButtons[i], place.box);
+        // The pressed face is the normal one; copied at natural size, with
+        // no mask, border or focus margin.
+        skinButtons[i]->LoadSkin(place.normal, place.normal, place.over, 0, 0, 0, 0, 0, 0);
+        skinButtons[i]->SetTipText(place.tip);
+        skinButtons[i]->LoadButtonCursor(IDC_POINTER_HAND, TRUE);
     }
     MoveControl(m_btnTicker, skin::kTickerButton.box);
     MoveControl(m_stcTickerFrame, skin::kTickerFramePlace);
-    // LoadSkin and LoadButtonCursor of the ticker button with the skin buttons.
+    m_btnTicker.LoadSkin(skin::kTickerButton.normal, skin::kTickerButton.normal, 0, 0, 0, 0, 0, 0, 0);
+    m_btnTicker.LoadButtonCursor(IDC_POINTER_HAND, TRUE);
 
     // The notifier is created and skinned here (bitmap 180, magenta key).
 

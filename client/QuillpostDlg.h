@@ -5,6 +5,7 @@
 #pragma once
 
 #include "TextDraw.h"
+#include "xSkinButton.h"
 #include "platform/afx.h"
 #include "pixkit.h"
 #include "res/resource.h"
@@ -93,19 +94,18 @@ protected:
     // The login-error dialog, made on first use.
     std::unique_ptr<CAlertDialog> m_pAlertDlg;
 
-    // Controls of the template.  The skin buttons and the two browser panes
-    // are bound as plain windows until their own classes (CxSkinButton,
-    // CWebBrowser2) exist.
+    // Controls of the template.  The two browser panes are bound as plain
+    // windows until their own class (CWebBrowser2) exists.
     CStatic m_stcTickerFrame;
-    CButton m_btnTicker;
+    CxSkinButton m_btnTicker;
     CTextDraw m_ticker;
-    CButton m_btnHelp;
-    CButton m_btnSearch;
-    CButton m_btnFunctions;
-    CButton m_btnMinimize;
-    CButton m_btnNewsList;
-    CButton m_btnFile;
-    CButton m_btnClose;
+    CxSkinButton m_btnHelp;
+    CxSkinButton m_btnSearch;
+    CxSkinButton m_btnFunctions;
+    CxSkinButton m_btnMinimize;
+    CxSkinButton m_btnNewsList;
+    CxSkinButton m_btnFile;
+    CxSkinButton m_btnClose;
     CWnd m_browserMain;
     CWnd m_browserBanner;
 
