@@ -13,8 +13,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -39,6 +45,37 @@ protected:
 BEGIN_MESSAGE_MAP(COwner, CWnd)
     ON_MESSAGE(WM_NOTIFIER_CLICKED, OnNotifierClicked)
 END_MESSAGE_MAP()
+
+// Writes a 24-bit BMP file of `width` x `height` pixels of `fill` whose
+// top-left pixel is `corner`.
+void WriteBmp(const std::string& path, int width, int height, COLORREF fill, COLORREF corner)
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const int fileSize = 54 + rowBytes * height;
+    std::vector<unsigned char> file(static_cast<std::size_t>(fileSize), 0);
+    auto put32 = [&](int at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            file[static_cast<std::size_t>(at + i)] = static_cast<unsigned char>(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(fileSize));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(width));
+    put32(22, static_cast<std::uint32_t>(height)); // bottom row first
+    file[26] = 1;
+    file[28] = 24;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = (x == 0 && y == 0) ? corner : fill;
+            const std::size_t at = 54 + static_cast<std::size_t>(height - 1 - y) * rowBytes + 3 * x;
+            file[at] = GetBValue(c);
+            file[at + 1] = GetGValue(c);
+            file[at + 2] = GetRValue(c);
+        }
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), fileSize);
+}
 
 class Notifier : public ::testing::Test {
 protected:
@@ -230,7 +267,7 @@ TEST_F(Notifier, DrawsItsTextOnTheSkinAndTurnsRedUnderThePointer)
     EXPECT_GT(TextPixels(kWhite), 50) << "white text over the skin";
     EXPECT_EQ(TextPixels(kHoverRed), 0);
 
-    // The skin everywhere outside the text rectangle.
+    // The skin everywhere else in the window.
     const notifier::SkinPixels skin = notifier::ReadSkinPixels(notifier->m_bmpSkin);
     const auto native = UserGetNativeWindow(notifier->m_hWnd);
     int wrong = 0;
@@ -240,6 +277,8 @@ TEST_F(Notifier, DrawsItsTextOnTheSkinAndTurnsRedUnderThePointer)
                 continue;
             const std::size_t at = (static_cast<std::size_t>(y) * skin.width + x) * 3;
             const COLORREF want = RGB(skin.bgr[at + 2], skin.bgr[at + 1], skin.bgr[at]);
+            if (want == RGB(255, 0, 255))
+                continue; // cut away: not part of the window
             wrong += headless->PixelAt(native, x, y) != std::optional<COLORREF>(want);
         }
     EXPECT_EQ(wrong, 0);
@@ -327,4 +366,38 @@ TEST_F(Notifier, ASkinThatCannotBeLoadedKeepsThePreviousSize)
     notifier->Show(kNewsText, 500, 3000, 500);
     headless->RunFor(6000);
     EXPECT_FALSE(Shown());
+}
+
+TEST_F(Notifier, ASkinFileIsCutToWholeGroupsOfFourColumnsAndNoKeyKeepsTheShape)
+{
+    Start();
+    const std::string path = ::testing::TempDir() + "notifier_skin_201.bmp";
+    WriteBmp(path, 201, 6, RGB(0, 0, 128), RGB(255, 0, 255));
+
+    ASSERT_TRUE(notifier->SetSkinFromFile(path.c_str(), 255, 0, 255));
+    EXPECT_EQ(notifier->m_nSkinWidth, 201);
+    EXPECT_EQ(notifier->m_rcText, CRect(0, 0, 201, 6)) << "the text rectangle is the whole skin again";
+    auto shapeOf = [&] {
+        const auto st = State();
+        int right = 0, cells = 0;
+        bool corner = false;
+        for (const RECT& r : st.shape) {
+            right = std::max(right, static_cast<int>(r.right));
+            cells += (r.right - r.left) * (r.bottom - r.top);
+            corner = corner || (r.left == 0 && r.top == 0);
+        }
+        return std::make_tuple(st.shaped, right, cells, corner);
+    };
+    const auto [shaped, right, cells, corner] = shapeOf();
+    EXPECT_TRUE(shaped);
+    EXPECT_EQ(right, 200) << "the rightmost column is not read";
+    EXPECT_EQ(cells, 200 * 6 - 1);
+    EXPECT_FALSE(corner) << "the key pixel is cut away";
+
+    // Without a key the shape stays as it was.
+    WriteBmp(path, 40, 40, RGB(0, 0, 128), RGB(255, 0, 255));
+    ASSERT_TRUE(notifier->SetSkinFromFile(path.c_str(), -1, 0, 255));
+    EXPECT_EQ(notifier->m_nSkinWidth, 40);
+    EXPECT_EQ(shapeOf(), std::make_tuple(shaped, right, cells, corner));
+    std::remove(path.c_str());
 }
