@@ -18,6 +18,19 @@ constexpr const char* kTickerPlaceholder = "로그인을 하십시요...";
 constexpr COLORREF kTickerBackColor = 0x00FFFFFF;
 constexpr COLORREF kTickerTextColor = 0x00404080;
 
+// The pop-up notifier: magenta is cut out of its skin; its text is white,
+// and dark red, bold and underlined under the pointer.
+constexpr short kNotifierKeyRed = 255;
+constexpr short kNotifierKeyGreen = 0;
+constexpr short kNotifierKeyBlue = 255;
+constexpr const char* kNotifierFace = "Arial Black";
+constexpr int kNotifierPointSize = 90; // tenths of a point
+constexpr int kNotifierNormalStyle = 0;
+constexpr int kNotifierHoverStyle = 5; // bold, underlined
+constexpr COLORREF kNotifierTextColor = 0x00FFFFFF;
+constexpr COLORREF kNotifierHoverColor = 0x000000C8;
+constexpr SIZE kNotifierTextMargin{10, 20};
+
 void MoveControl(CWnd& control, const skin::Box& box)
 {
     if (control.GetSafeHwnd())
@@ -132,7 +145,13 @@ BOOL CQuillpostDlg::OnInitDialog()
     m_btnTicker.LoadSkin(skin::kTickerButton.normal, skin::kTickerButton.normal, 0, 0, 0, 0, 0, 0, 0);
     m_btnTicker.LoadButtonCursor(IDC_POINTER_HAND, TRUE);
 
-    // The notifier is created and skinned here (bitmap 180, magenta key).
+    m_notifier.Create(this);
+    m_notifier.SetSkin(IDB_NOTIFIER_SKIN, kNotifierKeyRed, kNotifierKeyGreen, kNotifierKeyBlue);
+    m_notifier.SetTextFont(kNotifierFace, kNotifierPointSize, kNotifierNormalStyle, kNotifierHoverStyle);
+    m_notifier.SetTextColor(kNotifierTextColor, kNotifierHoverColor);
+    m_notifier.SetTextRect(CRect(kNotifierTextMargin.cx, kNotifierTextMargin.cy,
+                                 m_notifier.m_nSkinWidth - kNotifierTextMargin.cx,
+                                 m_notifier.m_nSkinHeight - kNotifierTextMargin.cy));
 
     m_ticker.AddItem(kTickerPlaceholder, "");
     m_ticker.SetBkColor(kTickerBackColor);

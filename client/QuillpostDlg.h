@@ -4,6 +4,7 @@
 // request ends it, and with it the program.
 #pragma once
 
+#include "TaskbarNotifier.h"
 #include "TextDraw.h"
 #include "xSkinButton.h"
 #include "platform/afx.h"
@@ -14,8 +15,8 @@
 
 class CAlertDialog;
 
-// Sent by the pop-up notifier when it is clicked.
-inline constexpr UINT WM_NOTIFIER_CLICKED = 1147;
+// WM_NOTIFIER_CLICKED, posted by the pop-up notifier when it is clicked,
+// comes with TaskbarNotifier.h.
 // Sent by the news server connection.
 inline constexpr UINT WM_SOCKET_RECEIVE = 1027;
 inline constexpr UINT WM_SOCKET_CLOSE = 1028;
@@ -48,6 +49,9 @@ public:
     int m_nPort = 0;
     CString m_strTitleBmp;
     CString m_strHost;
+
+    // The pop-up that announces new news.
+    CTaskbarNotifier m_notifier;
 
     BOOL m_bNewsAlert = FALSE;
     BOOL m_bLoggedIn = FALSE;

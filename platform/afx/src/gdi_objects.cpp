@@ -1,4 +1,6 @@
 #include "gdi_maps.h"
+#include "platform/afx_app.h"
+#include "platform/user_dialog.h"
 
 namespace afx {
 
@@ -62,6 +64,15 @@ BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitCount, co
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
 {
     return Attach(::CreateCompatibleBitmap(dc ? dc->m_hDC : nullptr, width, height));
+}
+
+BOOL CBitmap::LoadBitmap(UINT id) { return LoadBitmap(MAKEINTRESOURCEA(id)); }
+
+BOOL CBitmap::LoadBitmap(LPCSTR name)
+{
+    if (m_hObject)
+        return FALSE;
+    return Attach(::LoadBitmapA(AfxGetResourceHandle(), name));
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,10 @@
 // The drawing classes over the GDI, painting into a window.
 #include "afx_fixture.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
 namespace {
 
 class CPainted : public CWnd {
@@ -79,6 +83,51 @@ TEST_F(DrawingClasses, FontsFromPointsAndTemporaryWrappers)
     AfxDeleteTempMaps();
     EXPECT_TRUE(PtInRegion(raw, 0, 0)) << "a temporary wrapper does not delete what it never owned";
     DeleteObject(raw);
+}
+
+// A 24-bit BMP file of `width` x 1 pixels, all of one colour.
+std::vector<unsigned char> OneRowBmp(int width, COLORREF color)
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const int fileSize = 54 + rowBytes;
+    std::vector<unsigned char> file(static_cast<std::size_t>(fileSize), 0);
+    auto put32 = [&](int at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            file[static_cast<std::size_t>(at + i)] = static_cast<unsigned char>(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(fileSize));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(width));
+    put32(22, 1);
+    file[26] = 1;  // planes
+    file[28] = 24; // bits per pixel
+    for (int x = 0; x < width; ++x) {
+        file[static_cast<std::size_t>(54 + 3 * x)] = GetBValue(color);
+        file[static_cast<std::size_t>(54 + 3 * x + 1)] = GetGValue(color);
+        file[static_cast<std::size_t>(54 + 3 * x + 2)] = GetRValue(color);
+    }
+    return file;
+}
+
+TEST_F(DrawingClasses, BitmapFromTheProgramsResources)
+{
+    const std::vector<unsigned char> bmp = OneRowBmp(5, RGB(10, 20, 30));
+    UserRegisterBitmapResource(7, bmp.data(), bmp.size());
+
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(7));
+    BITMAP info{};
+    ASSERT_GT(bitmap.GetBitmap(&info), 0);
+    EXPECT_EQ(info.bmWidth, 5);
+    EXPECT_EQ(info.bmHeight, 1);
+    EXPECT_FALSE(bitmap.LoadBitmap(7)) << "an object holding a bitmap keeps it";
+
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(8));
+    EXPECT_EQ(missing.GetSafeHandle(), nullptr);
 }
 
 } // namespace

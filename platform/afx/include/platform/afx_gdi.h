@@ -42,6 +42,10 @@ public:
     static CBitmap* FromHandle(HBITMAP handle);
     BOOL CreateBitmap(int width, int height, UINT planes, UINT bitCount, const void* bits);
     BOOL CreateCompatibleBitmap(class CDC* dc, int width, int height);
+    // A bitmap resource of the program (AfxGetResourceHandle); FALSE when
+    // there is none by that name or this object already holds a bitmap.
+    BOOL LoadBitmap(UINT id);
+    BOOL LoadBitmap(LPCSTR name);
     int GetBitmap(BITMAP* out) const { return GetObject(sizeof(BITMAP), out); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };
