@@ -1,9 +1,9 @@
 // The pop-up notifier in the main window: how initialisation sets it up,
 // and an announcement through the window's member whose click brings the
-// hidden window back.  As in main_window_test.cpp, the window runs modally
-// and each step of a test runs when the loop has nothing left to do; a
-// step moves the clock by half the slide's period.
-#include "app_fixture.h"
+// hidden window back.  The window runs step by step
+// (main_window_fixture.h); a step moves the clock by half the slide's
+// period.
+#include "main_window_fixture.h"
 
 #include "QuillpostDlg.h"
 #include "TaskbarNotifier.h"
@@ -14,27 +14,8 @@
 
 namespace {
 
-using Step = std::function<void(CQuillpostDlg&)>;
-
-class NotifierInWindow : public ClientAppTest {
+class NotifierInWindow : public MainWindowTest {
 protected:
-    INT_PTR Run(CQuillpostDlg& dlg, std::vector<Step> steps)
-    {
-        std::size_t next = 0;
-        headless->SetStallHandler([&] {
-            if (next < steps.size()) {
-                steps[next++](dlg);
-                return;
-            }
-            ADD_FAILURE() << "the window was still open after the last step";
-            dlg.EndDialog(-2);
-        });
-        const INT_PTR result = dlg.DoModal();
-        headless->SetStallHandler({});
-        EXPECT_EQ(next, steps.size()) << "every step ran";
-        return result;
-    }
-
     platform::HeadlessBackend::WindowState State(HWND hwnd) const
     {
         return headless->State(UserGetNativeWindow(hwnd)).value_or(platform::HeadlessBackend::WindowState{});

@@ -2,7 +2,7 @@
 // normal bitmap, its lit bitmap while the pointer is over it and the normal
 // one again after the pointer leaves, its tip after the hover delay, and the
 // hand cursor; the ticker button shows bitmap 150.
-#include "app_fixture.h"
+#include "main_window_fixture.h"
 
 #include "QuillpostDlg.h"
 #include "res/resource.h"
@@ -15,27 +15,8 @@
 
 namespace {
 
-using Step = std::function<void(CQuillpostDlg&)>;
-
-class SkinButtons : public ClientAppTest {
+class SkinButtons : public MainWindowTest {
 protected:
-    // Runs the window, calling one step per stall.
-    void Run(CQuillpostDlg& dlg, std::vector<Step> steps)
-    {
-        std::size_t next = 0;
-        headless->SetStallHandler([&] {
-            if (next < steps.size()) {
-                steps[next++](dlg);
-                return;
-            }
-            ADD_FAILURE() << "the window was still open after the last step";
-            dlg.EndDialog(-2);
-        });
-        dlg.DoModal();
-        headless->SetStallHandler({});
-        EXPECT_EQ(next, steps.size()) << "every step ran";
-    }
-
     // How many pixels of the button at `place` differ from bitmap `id`
     // (copied at its natural size from the button's top-left corner).
     static int Mismatches(const CQuillpostDlg& dlg, const skin::ButtonPlace& place, UINT id)
