@@ -4,6 +4,7 @@
 // request ends it, and with it the program.
 #pragma once
 
+#include "SystemTray.h"
 #include "TextDraw.h"
 #include "platform/afx.h"
 #include "pixkit.h"
@@ -49,6 +50,7 @@ public:
     CString m_strHost;
 
     BOOL m_bNewsAlert = FALSE;
+    CSystemTray m_TrayIcon;
     BOOL m_bLoggedIn = FALSE;
     BOOL m_bFirstRequest = FALSE;
 
