@@ -31,6 +31,11 @@ constexpr COLORREF kNotifierTextColor = 0x00FFFFFF;
 constexpr COLORREF kNotifierHoverColor = 0x000000C8;
 constexpr SIZE kNotifierTextMargin{10, 20};
 
+// The tray icon's greeting.
+constexpr const char* kBalloonText = "Here's a cool new Win2K balloon!";
+constexpr const char* kBalloonTitle = "Look at me!";
+constexpr UINT kBalloonSeconds = 20;
+
 void MoveControl(CWnd& control, const skin::Box& box)
 {
     if (control.GetSafeHwnd())
@@ -115,8 +120,17 @@ BOOL CQuillpostDlg::OnInitDialog()
 
     LoadSettings();
 
-    // The tray icon is created here (menu 140, icon 155, callback
-    // WM_TRAY_NOTIFY); if that fails the rest of the set-up is skipped.
+    if (!m_TrayIcon.Create(nullptr, WM_TRAY_NOTIFY, "Quillpost",
+                           static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY_LOGOUT),
+                                                           IMAGE_ICON, 0, 0, LR_SHARED)),
+                           IDR_MENU_TRAY,
+                           FALSE, kBalloonText, kBalloonTitle, NIIF_WARNING, kBalloonSeconds))
+        return TRUE; // the window opens bare: no skin, timers or pages
+    // The icon's menu and double click act on this window, also where no
+    // application object names it the main window.
+    m_TrayIcon.SetTargetWnd(this);
+    // A double click opens the window, as the menu's first item does.
+    m_TrayIcon.SetMenuDefaultItem(0, TRUE);
 
     m_dibTitle.LoadBMP(m_strTitleBmp);
     m_dibFrame.LoadBMP(kFrameFile);
@@ -183,7 +197,7 @@ void CQuillpostDlg::OnOK() {}
 void CQuillpostDlg::StopNewsAlert()
 {
     if (m_bNewsAlert) {
-        // The tray icon's animation stops here.
+        m_TrayIcon.StopAnimation();
         m_bNewsAlert = FALSE;
     }
 }
@@ -320,8 +334,8 @@ void CQuillpostDlg::OnClose()
             m_pAlertDlg->EndDialog(0);
         m_pAlertDlg.reset();
     }
-    // The assembly buffer goes with the news link; the tray icon is
-    // removed here once it exists.
+    // The assembly buffer goes with the news link.
+    m_TrayIcon.RemoveIcon();
     KillTimer(TIMER_LOGIN_WATCH);
     KillTimer(TIMER_REQUEST);
     // The default handling turns the close into IDCANCEL, which ends the

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "TaskbarNotifier.h"
+#include "SystemTray.h"
 #include "TextDraw.h"
 #include "xSkinButton.h"
 #include "platform/afx.h"
@@ -54,6 +55,7 @@ public:
     CTaskbarNotifier m_notifier;
 
     BOOL m_bNewsAlert = FALSE;
+    CSystemTray m_TrayIcon;
     BOOL m_bLoggedIn = FALSE;
     BOOL m_bFirstRequest = FALSE;
 

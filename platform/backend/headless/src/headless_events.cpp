@@ -81,6 +81,10 @@ void HeadlessBackend::Impl::Deliver(const Event& e)
             sink->OnShowStateChanged(e.window, e.state);
         }
         break;
+    case Event::Kind::Tray:
+        if (tray.sink != nullptr)
+            tray.sink->OnTrayMouse(static_cast<unsigned>(e.window), e.vk, pointer);
+        break;
     }
 }
 

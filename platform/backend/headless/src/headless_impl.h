@@ -2,6 +2,7 @@
 #pragma once
 
 #include "headless_scripts.h"
+#include "headless_tray.h"
 #include "platform/headless_backend.h"
 
 #include <chrono>
@@ -19,7 +20,7 @@ struct HeadlessBackend::Impl {
     };
 
     struct Event {
-        enum class Kind { Move, Button, Wheel, Key, Text, Close, Deactivate, ShowState };
+        enum class Kind { Move, Button, Wheel, Key, Text, Close, Deactivate, ShowState, Tray };
         Kind kind = Kind::Move;
         POINT pt{0, 0};
         MouseButton button = MouseButton::Left;
@@ -61,6 +62,8 @@ struct HeadlessBackend::Impl {
     int wakeRead = -1;
     int wakeWrite = -1;
     std::map<int, unsigned> descriptors;
+
+    HeadlessTray tray;
 
     std::int64_t virtualNow = 0;
     bool autoAdvance = false;

@@ -2,6 +2,7 @@
 // before Qt tries (Qt ends the process when its platform fails), and
 // starting the Qt application.
 #include "qt_dialogs.h"
+#include "qt_tray.h"
 #include "top_window.h"
 
 #include <xcb/xcb.h>

@@ -232,6 +232,32 @@ PLATFORM_BASE_API void SetLastError(DWORD error);
 PLATFORM_BASE_API HMODULE GetModuleHandleA(LPCSTR moduleName);
 }
 
+// The system's version.  This platform answers as an NT system of version
+// 5.1 (build 2600): programs written for that generation then take their
+// newest paths (notification-area balloons, hiding icons by state).
+struct OSVERSIONINFOA {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+};
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA is 148 bytes");
+
+inline constexpr auto VER_PLATFORM_WIN32s = 0u;
+inline constexpr auto VER_PLATFORM_WIN32_WINDOWS = 1u;
+inline constexpr auto VER_PLATFORM_WIN32_NT = 2u;
+
+extern "C" {
+// Low byte: major version; next byte: minor version; high word: the build
+// (its top bit clear on NT systems).
+PLATFORM_BASE_API DWORD GetVersion();
+// Fills `info` when its dwOSVersionInfoSize is sizeof(OSVERSIONINFOA);
+// otherwise FALSE with ERROR_INSUFFICIENT_BUFFER.
+PLATFORM_BASE_API BOOL GetVersionExA(OSVERSIONINFOA* info);
+}
+
 inline constexpr auto ERROR_SUCCESS = 0u;
 inline constexpr auto ERROR_FILE_NOT_FOUND = 2u;
 inline constexpr auto ERROR_ACCESS_DENIED = 5u;
@@ -240,3 +266,4 @@ inline constexpr auto ERROR_NOT_ENOUGH_MEMORY = 8u;
 inline constexpr auto ERROR_INVALID_PARAMETER = 87u;
 inline constexpr auto ERROR_FILE_EXISTS = 80u;
 inline constexpr auto ERROR_MOD_NOT_FOUND = 126u;
+inline constexpr auto ERROR_INSUFFICIENT_BUFFER = 122u;

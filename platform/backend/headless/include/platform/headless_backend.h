@@ -13,7 +13,9 @@
 //
 // Popup menus, modal dialogs (dialog boxes, message boxes) and the common
 // colour and font dialogs take answers a test queues, and are recorded for
-// inspection.
+// inspection.  The notification area keeps its icons, tooltips and
+// balloons for inspection, takes injected clicks on them, and can be
+// absent or made to refuse icons.
 #pragma once
 
 #include "platform/backend.h"
@@ -45,6 +47,22 @@ public:
         // Real time a virtual-clock wait gives other threads to post or
         // wake before the stall handler is called.
         int stallGraceMs = 0;
+        // The desktop has a notification area (Tray answers non-null).
+        bool tray = true;
+    };
+
+    // An icon the notification area shows.
+    struct TrayIconState {
+        unsigned id = 0;
+        CursorImage image;
+        std::string tooltip;
+    };
+    struct TrayBalloonState {
+        unsigned id = 0;
+        std::string title;
+        std::string text;
+        int iconKind = 0;
+        unsigned timeoutMs = 0;
     };
 
     // What the backend knows of one window.
@@ -175,6 +193,24 @@ public:
     PopupMenuService* PopupMenus() override;
     DialogScriptService* DialogScripts() override;
     CommonDialogService* CommonDialogs() override;
+
+    // ---- Notification area ----
+    TrayService* Tray(TraySink* sink) override;
+    // The icons showing, in the order they were first shown.
+    std::vector<TrayIconState> TrayIcons() const;
+    // Every balloon shown so far.
+    std::vector<TrayBalloonState> TrayBalloons() const;
+    // Whether a tray host is running (HostAvailable); icons are kept either way.
+    void SetTrayHostAvailable(bool available);
+    // While set, adding or changing an icon fails.
+    void SetTrayRefusesIcons(bool refuse);
+    // The user's mouse on an icon: the messages the platform reports for a
+    // click (button down, up), a double click (down, up, double click, up)
+    // of the left button, or a click of the right one; one per wait.
+    void ClickTrayIcon(unsigned id, MouseButton button = MouseButton::Left);
+    void DoubleClickTrayIcon(unsigned id);
+    // A single mouse message on an icon.
+    void SendTrayMouse(unsigned id, UINT message);
 
     // ---- Inspection ----
     std::optional<WindowState> State(NativeWindowId window) const;

@@ -11,9 +11,10 @@
 //     if (qt) UserSetBackend(std::move(qt));
 //     else { say why; UserSetBackend(std::make_unique<platform::HeadlessBackend>(...)); }
 //
-// The common colour and font dialogs are Qt's own.  Not yet: the tray,
-// popup menus and web views answer "not available" (the base class's
-// null), so callers take their fall-backs.
+// The common colour and font dialogs are Qt's own, and so is the
+// notification area (QSystemTrayIcon).  Not yet: popup menus and web views
+// answer "not available" (the base class's null), so callers take their
+// fall-backs.
 #pragma once
 
 #include "platform/backend.h"
@@ -65,6 +66,7 @@ public:
     RECT WorkArea() override;
     POINT PointerPosition() override;
     CommonDialogService* CommonDialogs() override;
+    TrayService* Tray(TraySink* sink) override;
 
     // The window system's handle of a top-level window (the X11 window id
     // on X), for tools and tests that look at it from outside; 0 when
@@ -75,6 +77,7 @@ public:
 
     struct Impl;
     class Dialogs;
+    class TrayIcons;
 
 private:
     explicit QtBackend(std::unique_ptr<Impl> impl);
@@ -82,6 +85,7 @@ private:
 
     std::unique_ptr<Impl> impl_;
     std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<TrayIcons> tray_;
 };
 
 // Makes the Qt backend, with the process's Qt application (created here
