@@ -199,15 +199,22 @@ void CSystemTray::ReinstallIcon()
 
 // ---- The image and the texts ----
 
+// A hidden icon keeps what it is told for when it is shown again; a
+// showing one has the shell update it at once.
+BOOL CSystemTray::ModifyUnlessHidden()
+{
+    if (m_bHidden)
+        return TRUE;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+}
+
 BOOL CSystemTray::SetIcon(HICON icon)
 {
     if (!m_bEnabled)
         return FALSE;
     m_nid.uFlags = NIF_ICON;
     m_nid.hIcon = icon;
-    if (m_bHidden)
-        return TRUE;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+    return ModifyUnlessHidden();
 }
 
 BOOL CSystemTray::SetIcon(LPCSTR resourceName)
@@ -231,9 +238,7 @@ BOOL CSystemTray::SetTooltipText(LPCSTR text)
         return FALSE;
     m_nid.uFlags = NIF_TIP;
     tray::CopyBounded(m_nid.szTip, text);
-    if (m_bHidden)
-        return TRUE;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+    return ModifyUnlessHidden();
 }
 
 BOOL CSystemTray::SetTooltipText(UINT stringId)
@@ -338,9 +343,7 @@ BOOL CSystemTray::SetNotificationWnd(CWnd* window)
         return FALSE;
     m_nid.hWnd = window->GetSafeHwnd();
     m_nid.uFlags = 0;
-    if (m_bHidden)
-        return TRUE;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+    return ModifyUnlessHidden();
 }
 
 CWnd* CSystemTray::GetNotificationWnd() const { return CWnd::FromHandle(m_nid.hWnd); }
@@ -359,9 +362,7 @@ BOOL CSystemTray::SetCallbackMessage(UINT message)
         return FALSE;
     m_nid.uFlags = NIF_MESSAGE;
     m_nid.uCallbackMessage = message;
-    if (m_bHidden)
-        return TRUE;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+    return ModifyUnlessHidden();
 }
 
 UINT CSystemTray::GetCallbackMessage() const { return m_nid.uCallbackMessage; }

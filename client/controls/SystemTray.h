@@ -103,6 +103,8 @@ protected:
     static BOOL HideTaskbarButton(CWnd* window);
 
 private:
+    // NIM_MODIFY with m_nid as it stands, unless the icon is hidden.
+    BOOL ModifyUnlessHidden();
     static BOOL FindTrayNotifyWnd(HWND hwnd, LPARAM lParam);
     static CWnd s_wndHiddenOwner;
 };

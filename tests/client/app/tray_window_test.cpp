@@ -3,7 +3,7 @@
 // again and ending the program, the double click, the news animation and
 // where it stops, the icon gone after the close, and a window without a
 // notification area opening bare.
-#include "app_fixture.h"
+#include "main_window_fixture.h"
 
 #include "QuillpostDlg.h"
 #include "res/resource.h"
@@ -13,27 +13,8 @@
 
 namespace {
 
-using Step = std::function<void(CQuillpostDlg&)>;
-
-class TrayWindow : public ClientAppTest {
+class TrayWindow : public MainWindowTest {
 protected:
-    INT_PTR Run(CQuillpostDlg& dlg, std::vector<Step> steps)
-    {
-        std::size_t next = 0;
-        headless->SetStallHandler([&] {
-            if (next < steps.size()) {
-                steps[next++](dlg);
-                return;
-            }
-            ADD_FAILURE() << "the window was still open after the last step";
-            dlg.EndDialog(-2);
-        });
-        const INT_PTR result = dlg.DoModal();
-        headless->SetStallHandler({});
-        EXPECT_EQ(next, steps.size()) << "every step ran";
-        return result;
-    }
-
     unsigned IconId() const
     {
         const auto icons = headless->TrayIcons();
