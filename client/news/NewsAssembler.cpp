@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace news {
 
 int CNewsAssembler::Feed(const std::uint8_t* data, std::size_t size, const RecordHandler& onRecord)
 {
-    int records = 0;
+    std::vector<NewsPacket> complete;
     while (size > 0) {
         const std::size_t take = std::min(size, kPacketSize - m_nAssembled);
         std::memcpy(m_assembly.data() + m_nAssembled, data, take);
@@ -16,16 +17,13 @@ int CNewsAssembler::Feed(const std::uint8_t* data, std::size_t size, const Recor
         size -= take;
         if (m_nAssembled < kPacketSize)
             break;
-        // The record is copied out and the buffer emptied before the
-        // handler runs, so a handler that feeds more bytes sees a clean
-        // state.
-        const NewsPacket packet = DecodePacket(m_assembly.data());
+        complete.push_back(DecodePacket(m_assembly.data()));
         Reset();
-        ++records;
-        if (onRecord)
-            onRecord(packet);
     }
-    return records;
+    if (onRecord)
+        for (const NewsPacket& packet : complete)
+            onRecord(packet);
+    return static_cast<int>(complete.size());
 }
 
 void CNewsAssembler::Reset()

@@ -19,9 +19,9 @@ public:
 
     // Takes `size` bytes of the stream (none for a read of nothing) and
     // calls `onRecord` for each record they complete.  Returns how many
-    // records that was.  A handler may feed the next read itself; it is
-    // then taken before the rest of this one, so a caller that reads inside
-    // a handler feeds reads no longer than one record.
+    // records that was.  The whole read is taken in before the first
+    // handler runs, so a handler that feeds the next read itself appends
+    // it behind this one.
     int Feed(const std::uint8_t* data, std::size_t size, const RecordHandler& onRecord);
 
     // Drops a partly gathered record, as when the stream it came from has

@@ -128,22 +128,26 @@ TEST_F(Assembly, ResetDropsAnUnfinishedRecord)
     EXPECT_EQ(headlines, std::vector<std::string>{"fresh"});
 }
 
-TEST_F(Assembly, HandlerThatFeedsMoreSeesACleanBuffer)
+TEST_F(Assembly, HandlerThatReadsAgainAppendsBehindTheWholeRead)
 {
-    // A handler may run a nested message loop that delivers the next read.
+    // A handler may run a nested message loop that delivers the next read
+    // while bytes of the current one are still to be gathered.
     std::vector<std::uint8_t> stream;
-    news_test::Append(stream, Wire{.text = "outer"});
-    news_test::Append(stream, Wire{.text = "inner"});
+    for (const char* text : {"first", "second", "third"})
+        news_test::Append(stream, Wire{.text = text});
+    Feed(stream, 0, 400);
     bool nested = false;
-    assembler.Feed(stream.data(), 800, [&](const news::NewsPacket& p) {
+    assembler.Feed(stream.data() + 400, 500, [&](const news::NewsPacket& p) {
         headlines.emplace_back(news::FieldText(p.text));
         if (!nested) {
             nested = true;
-            Feed(stream, 800, 800);
+            Feed(stream, 900, 700);
         }
     });
-    EXPECT_EQ(headlines, (std::vector<std::string>{"outer", "inner"}));
+    EXPECT_EQ(headlines, (std::vector<std::string>{"first", "second"}));
     EXPECT_EQ(assembler.Assembled(), 0u);
+    EXPECT_EQ(Feed(stream, 1600, 800), 1);
+    EXPECT_EQ(headlines.back(), "third");
 }
 
 } // namespace
