@@ -1,6 +1,6 @@
 // Writes one tiny seed file per fuzz target into the directory given: each
-// made by the library's own savers, so that the fuzzers start from files the
-// loaders accept.
+// image made by the library's own savers, so that the fuzzers start from
+// files the loaders accept, and a short news answer stream.
 #include "pixkit.h"
 
 #include <cstdio>
@@ -55,6 +55,26 @@ int main(int argc, char** argv)
         std::fwrite(header, 1, sizeof header, f);
         for (int i = 0; i < 3 * 2 * bits / 8; ++i)
             std::fputc(i * 37 & 0xFF, f);
+        std::fclose(f);
+    }
+    // The news answer stream: a headline and an end of batch with news,
+    // each read as one chunk of 805 bytes (a length byte of 115, times 7).
+    {
+        std::FILE* f = std::fopen(path("packets/seed.bin").c_str(), "wb");
+        if (f == nullptr)
+            return 1;
+        for (const char* kind : {"tickernews", "newsend"}) {
+            unsigned char record[805] = {};
+            std::snprintf(reinterpret_cast<char*>(record), 12, "TICKER");
+            record[12] = 0x20; // 800, little-endian
+            record[13] = 0x03;
+            std::snprintf(reinterpret_cast<char*>(record + 16), 12, "%s", kind);
+            std::snprintf(reinterpret_cast<char*>(record + 28), 512, "headline");
+            std::snprintf(reinterpret_cast<char*>(record + 540), 256, "http://news.example/1");
+            record[796] = 1;
+            std::fputc(115, f);
+            std::fwrite(record, 1, sizeof record, f);
+        }
         std::fclose(f);
     }
     return ok ? 0 : 1;

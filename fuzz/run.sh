@@ -11,7 +11,7 @@ build=build-fuzz
 tools/setup.sh fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQP_FUZZ=ON -DQP_BUILD_TESTS=OFF -DQP_WITH_QT=OFF >/dev/null
-targets=(bmp pcx tga jpeg palette settings icon desktop)
+targets=(bmp pcx tga jpeg palette settings icon desktop packets)
 cmake --build "$build" --target fuzz_make_seeds "${targets[@]/#/fuzz_}"
 
 seeds="$build/seeds"
