@@ -337,7 +337,7 @@ void CQuillpostDlg::OnClose()
     // The assembly buffer goes with the news link.
     m_TrayIcon.RemoveIcon();
     KillTimer(TIMER_LOGIN_WATCH);
-    KillTimer(TIMER_REQUEST);
+    KillTimer(TIMER_POLL);
     // The default handling turns the close into IDCANCEL, which ends the
     // modal loop and so the program.
     CDialog::OnClose();

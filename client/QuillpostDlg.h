@@ -26,7 +26,7 @@ inline constexpr UINT WM_TRAY_NOTIFY = WM_APP + 10;
 
 // Timers of the news server link.
 inline constexpr UINT_PTR TIMER_LOGIN_WATCH = 100;
-inline constexpr UINT_PTR TIMER_REQUEST = 200;
+inline constexpr UINT_PTR TIMER_POLL = 200;
 
 // The colour cut away from the frame skin: pure green.
 inline constexpr COLORREF kFrameKeyColor = 0x00FF00;
